@@ -1,0 +1,42 @@
+# The two commands of the README: `make run` and `make test`. Each installs
+# the Debian packages that are missing, configures and builds into build/,
+# then starts the calculator or runs every test headless.
+
+BUILD_DIR := build
+PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
+             fonts-liberation fonts-dejavu-core
+SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j$$(nproc)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "zarnith: no display to open the window on; run 'xvfb-run make run' for a virtual one."; \
+	  exit 1; \
+	fi
+	cd $(BUILD_DIR) && ./zarnith
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR)

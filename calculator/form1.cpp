@@ -1,0 +1,146 @@
+#include "form1.h"
+
+#include "boxedit.h"
+#include "errors.h"
+#include "formkit.h"
+#include "linewidget.h"
+#include "placement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zarnith {
+
+// One row per operation: its button, its menu entry, the hidden picture
+// that the operator sign copies, and the engine routine it runs.
+struct Form1::Operation {
+    QPushButton *Form1Ui::*button;
+    QAction *Form1Ui::*menuEntry;
+    QLabel *Form1Ui::*picture;
+    void (Module1::*routine)(const Variant &, const Variant &);
+};
+
+const Form1::Operation Form1::kOperations[4] = {
+    {&Form1Ui::cmdAdd, &Form1Ui::mnuAdd, &Form1Ui::imgPlus, &Module1::AddFractions},
+    {&Form1Ui::cmdSubtract, &Form1Ui::mnuSubtract, &Form1Ui::imgNeg, &Module1::SubtractFractions},
+    {&Form1Ui::cmdMultiply, &Form1Ui::mnuMultiply, &Form1Ui::imgMulti, &Module1::MultiplyFractions},
+    {&Form1Ui::cmdDivide, &Form1Ui::mnuDivide, &Form1Ui::imgDiv, &Module1::DivideFractions},
+};
+
+Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
+{
+    m_ui.setupUi(this);
+    m_engine.setDisplay(this);
+    new WindowShortcutsFirst(this);
+
+    for (const Operation &operation : kOperations) {
+        QPushButton *button = m_ui.*operation.button;
+        connect(button, &QPushButton::clicked, this, [this, &operation] { runOperation(operation); });
+        // A menu entry shows its sign, then presses its button.
+        connect(m_ui.*operation.menuEntry, &QAction::triggered, this, [this, &operation] {
+            showOperator(operation);
+            (m_ui.*operation.button)->click();
+        });
+        // The sign follows the pointer over the button.
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+    }
+    connect(m_ui.cmdClear, &QPushButton::clicked, this, &Form1::clear);
+    connect(m_ui.cancelKey, &QAction::triggered, m_ui.cmdClear, &QPushButton::click);
+    connect(m_ui.cmdDecimal, &QPushButton::clicked, this, &Form1::decimalRequested);
+    connect(m_ui.mnuDecimal, &QAction::triggered, m_ui.cmdDecimal, &QPushButton::click);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &Form1::exitProgram);
+    connect(m_ui.mnuAbout, &QAction::triggered, this, &Form1::aboutRequested);
+    connect(m_ui.mnuContents, &QAction::triggered, this, &Form1::contentsRequested);
+}
+
+void Form1::add() { m_ui.cmdAdd->click(); }
+void Form1::subtract() { m_ui.cmdSubtract->click(); }
+void Form1::multiply() { m_ui.cmdMultiply->click(); }
+void Form1::divide() { m_ui.cmdDivide->click(); }
+
+// The first fraction goes to the engine's result state as the boxes' texts,
+// the second as arguments. Any error, wherever it arises, abandons the rest
+// and leaves the result fields and the bar as they were.
+void Form1::runOperation(const Operation &operation)
+{
+    try {
+        m_engine.ResetResult();
+        m_engine.varResultNumerator = Variant::text(m_ui.txtN1->text());
+        m_engine.varResultDenominator = Variant::text(m_ui.txtD1->text());
+        const Variant numerator2 = Variant::text(m_ui.txtN2->text());
+        const Variant denominator2 = Variant::text(m_ui.txtD2->text());
+        (m_engine.*operation.routine)(numerator2, denominator2);
+        placeResultBar();
+    } catch (const EngineError &) {
+        showMessage(this, QStringLiteral("FILL ALL BOXES"));
+    }
+}
+
+void Form1::showOperator(const Operation &operation)
+{
+    m_ui.Image1->setPixmap((m_ui.*operation.picture)->pixmap());
+}
+
+// The bar ends at the right edge of the denominator, which has just sized
+// itself to its new caption.
+void Form1::placeResultBar()
+{
+    const QRect d3 = m_ui.txtD3->geometry();
+    m_ui.Line1->setX2(pixelsToTwips(d3.left()) + pixelsToTwips(d3.width()));
+}
+
+void Form1::clear()
+{
+    for (BoxEdit *box : {m_ui.txtN1, m_ui.txtD1, m_ui.txtN2, m_ui.txtD2})
+        box->setProgramText(QString());
+    showNumerator(QString());
+    showDenominator(QString());
+    showWhole(QString());
+    m_engine.ResetResult();
+}
+
+void Form1::exitProgram()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit unloading();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // A real press on a button comes with the pointer over it, so it shows
+    // the sign too; a press with Space leaves the sign alone.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
+        for (const Operation &operation : kOperations) {
+            if (watched == m_ui.*operation.button)
+                showOperator(operation);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showNumerator(const QString &text)
+{
+    m_ui.txtN3->setText(text);
+    m_ui.txtN3->adjustSize();
+}
+
+void Form1::showDenominator(const QString &text)
+{
+    m_ui.txtD3->setText(text);
+    m_ui.txtD3->adjustSize();
+}
+
+void Form1::showWhole(const QString &text)
+{
+    m_ui.txtWholeNum->setProgramText(text);
+}
+
+} // namespace zarnith

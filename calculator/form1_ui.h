@@ -1,0 +1,63 @@
+#pragma once
+
+// The calculator window's definition: its controls with their positions in
+// twips, fonts, pictures and tab order, and its menus. What they do is in
+// form1.cpp.
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+
+namespace zarnith {
+
+class BoxEdit;
+class LineWidget;
+
+struct Form1Ui {
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QPushButton *cmdDecimal = nullptr;
+    QPushButton *cmdClear = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdSubtract = nullptr;
+    QPushButton *cmdMultiply = nullptr;
+    QPushButton *cmdDivide = nullptr;
+    BoxEdit *txtWholeNum = nullptr;
+    BoxEdit *txtD2 = nullptr;
+    BoxEdit *txtN2 = nullptr;
+    BoxEdit *txtD1 = nullptr;
+    BoxEdit *txtN1 = nullptr;
+    QLabel *txtD3 = nullptr;
+    QLabel *txtN3 = nullptr;
+    LineWidget *Line1 = nullptr;
+    LineWidget *Line3 = nullptr;
+    LineWidget *Line2 = nullptr;
+    QLabel *imgDiv = nullptr;
+    QLabel *imgMulti = nullptr;
+    QLabel *imgNeg = nullptr;
+    QLabel *imgPlus = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *imgEquals = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuDecimal = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuFunction = nullptr;
+    QAction *mnuAdd = nullptr;
+    QAction *mnuDivide = nullptr;
+    QAction *mnuMultiply = nullptr;
+    QAction *mnuSubtract = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuContents = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    // Esc anywhere in the window: the cancel key, which presses Clear.
+    QAction *cancelKey = nullptr;
+
+    void setupUi(QMainWindow *window);
+};
+
+} // namespace zarnith

@@ -1,0 +1,206 @@
+#include "numbers.h"
+
+#include "errors.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace zarnith {
+
+namespace {
+
+// Reads past one sign at `pos`: the locale's or the ASCII one.
+void skipSign(const QString &s, qsizetype &pos, const QLocale &locale)
+{
+    for (const QString &sign : {locale.negativeSign(), locale.positiveSign(),
+                                QStringLiteral("-"), QStringLiteral("+")}) {
+        if (!sign.isEmpty() && s.mid(pos).startsWith(sign)) {
+            pos += sign.size();
+            return;
+        }
+    }
+}
+
+bool isDigitOf(QChar c, const QLocale &locale)
+{
+    if (c >= u'0' && c <= u'9')
+        return true;
+    const QString zero = locale.zeroDigit();
+    return zero.size() == 1 && c.unicode() >= zero[0].unicode()
+        && c.unicode() <= zero[0].unicode() + 9;
+}
+
+qsizetype skipDigits(const QString &s, qsizetype &pos, const QLocale &locale)
+{
+    const qsizetype start = pos;
+    while (pos < s.size() && isDigitOf(s[pos], locale))
+        ++pos;
+    return pos - start;
+}
+
+// The written form of a number: [sign] digits [separator digits]
+// [exponent [sign] digits], with at least one mantissa digit.
+bool hasNumberForm(const QString &s, const QLocale &locale)
+{
+    qsizetype pos = 0;
+    skipSign(s, pos, locale);
+    qsizetype digits = skipDigits(s, pos, locale);
+    const QString separator = locale.decimalPoint();
+    if (s.mid(pos).startsWith(separator)) {
+        pos += separator.size();
+        digits += skipDigits(s, pos, locale);
+    }
+    if (digits == 0)
+        return false;
+    if (pos < s.size() && (s[pos] == u'e' || s[pos] == u'E')) {
+        ++pos;
+        skipSign(s, pos, locale);
+        if (skipDigits(s, pos, locale) == 0)
+            return false;
+    }
+    return pos == s.size();
+}
+
+// The float range's edge: a value below FLT_MAX plus half a unit in its last
+// place still rounds to FLT_MAX; from there on it rounds to infinity.
+constexpr double kSingleLimit = double(FLT_MAX) + 0x1p103;
+
+// "2.500" -> "2.5", "3.000" -> "3"; digits before the point stay.
+void dropTrailingZeros(QString &digits)
+{
+    if (!digits.contains(u'.'))
+        return;
+    while (digits.endsWith(u'0'))
+        digits.chop(1);
+    if (digits.endsWith(u'.'))
+        digits.chop(1);
+}
+
+} // namespace
+
+ParsedNumber parseNumber(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    if (!hasNumberForm(trimmed, locale))
+        return {};
+    QLocale strict = locale;
+    strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = strict.toDouble(trimmed, &ok);
+    if (std::isinf(value))
+        return {ParsedNumber::Status::OutOfRange, value};
+    // The parser refuses a value that underflows the double range; its
+    // nearest double is 0.
+    return {ParsedNumber::Status::Ok, ok ? value : 0.0};
+}
+
+bool isNumericText(const QString &text, const QLocale &locale)
+{
+    return parseNumber(text, locale).isNumeric();
+}
+
+double textToDouble(const QString &text, const QLocale &locale)
+{
+    const ParsedNumber parsed = parseNumber(text, locale);
+    switch (parsed.status) {
+    case ParsedNumber::Status::Ok:
+        return parsed.value;
+    case ParsedNumber::Status::OutOfRange:
+        throw Overflow();
+    case ParsedNumber::Status::NotNumeric:
+        break;
+    }
+    throw TypeMismatch();
+}
+
+float textToSingle(const QString &text, const QLocale &locale)
+{
+    return toSingle(textToDouble(text, locale));
+}
+
+float toSingle(double value)
+{
+    if (std::isnan(value) || std::fabs(value) >= kSingleLimit)
+        throw Overflow();
+    if (std::fabs(value) > double(FLT_MAX))
+        return std::signbit(value) ? -FLT_MAX : FLT_MAX;
+    return static_cast<float>(value);
+}
+
+std::int32_t roundToInt32(double value)
+{
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        rounded = below + 1.0;
+    // The comparisons are false for NaN, which therefore overflows too.
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
+        throw Overflow();
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::int32_t integerDivide(double dividend, double divisor)
+{
+    const std::int32_t a = roundToInt32(dividend);
+    const std::int32_t b = roundToInt32(divisor);
+    if (b == 0)
+        throw DivisionByZero();
+    if (a == std::numeric_limits<std::int32_t>::min() && b == -1)
+        throw Overflow();
+    return a / b;
+}
+
+std::int32_t integerModulo(double dividend, double divisor)
+{
+    const std::int32_t a = roundToInt32(dividend);
+    const std::int32_t b = roundToInt32(divisor);
+    if (b == 0)
+        throw DivisionByZero();
+    if (b == -1)
+        return 0;
+    return a % b;
+}
+
+QString generalNumberText(double value, int digits, const QLocale &locale)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // negative zero too
+
+    // Round to `digits` significant digits first: the exponent after
+    // rounding decides the form (9.9999999 at 7 digits is 10, not 9.999999).
+    const QString scientific = QString::number(value, 'e', digits - 1);
+    const qsizetype e = scientific.indexOf(u'e');
+    const int exponent = scientific.mid(e + 1).toInt();
+
+    QString text;
+    if (exponent < -4 || exponent >= digits) {
+        QString mantissa = scientific.left(e);
+        dropTrailingZeros(mantissa);
+        const int magnitude = std::abs(exponent);
+        text = mantissa + u'E' + (exponent < 0 ? u'-' : u'+')
+            + QString::number(magnitude).rightJustified(2, u'0');
+    } else {
+        text = QString::number(value, 'f', digits - 1 - exponent);
+        dropTrailingZeros(text);
+    }
+    return text.replace(u'.', locale.decimalPoint());
+}
+
+QString doubleToText(double value, const QLocale &locale)
+{
+    return generalNumberText(value, 15, locale);
+}
+
+QString singleToText(float value, const QLocale &locale)
+{
+    return generalNumberText(double(value), 7, locale);
+}
+
+QString integerToText(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+} // namespace zarnith

@@ -1,0 +1,69 @@
+#pragma once
+
+// The number rules shared by both windows: which texts are numbers, how
+// they convert, how integer division rounds, and how numbers become text.
+
+#include <QLocale>
+#include <QString>
+#include <cstdint>
+
+namespace zarnith {
+
+struct ParsedNumber {
+    enum class Status { Ok, NotNumeric, OutOfRange };
+    Status status = Status::NotNumeric;
+    double value = 0.0;
+
+    bool isNumeric() const { return status != Status::NotNumeric; }
+};
+
+// Reads a box's text as a number with the locale's parser: blanks around it,
+// an optional sign, digits with the locale's decimal separator, an optional
+// exponent. No group separators, no "inf" or "nan". A text the grammar
+// accepts whose value lies beyond the double range is OutOfRange; one that
+// underflows reads as 0.
+ParsedNumber parseNumber(const QString &text, const QLocale &locale = QLocale());
+
+// True when the text is a number (OutOfRange texts are numbers too, just
+// too large for a double).
+bool isNumericText(const QString &text, const QLocale &locale = QLocale());
+
+// Text to a 64-bit float: TypeMismatch when not numeric, Overflow when out
+// of range.
+double textToDouble(const QString &text, const QLocale &locale = QLocale());
+
+// Text to a 32-bit float: as textToDouble, then rounded to the nearest float;
+// Overflow when that lies beyond the float range.
+float textToSingle(const QString &text, const QLocale &locale = QLocale());
+
+// A 64-bit value rounded to the nearest 32-bit float; Overflow beyond its
+// range. Every value stored as a 32-bit float goes through here.
+float toSingle(double value);
+
+// Rounds to the nearest integer, an exact half to the even neighbour, and
+// requires the 32-bit signed range (Overflow outside it, NaN included).
+std::int32_t roundToInt32(double value);
+
+// a \ b: both operands rounded by roundToInt32, the quotient truncated toward
+// zero. DivisionByZero when the divisor rounds to 0; Overflow when the
+// quotient leaves the 32-bit range (-2147483648 \ -1).
+std::int32_t integerDivide(double dividend, double divisor);
+
+// a Mod b: operands as for integerDivide; the remainder takes the sign of
+// the dividend.
+std::int32_t integerModulo(double dividend, double divisor);
+
+// Number to text without a format pattern: at most `digits` significant
+// digits, trailing zeros dropped, the locale's decimal separator, a leading
+// "-" when negative, and the exponent form (mantissa, "E", sign, at least two
+// digits) when the decimal exponent is below -4 or reaches `digits`.
+QString generalNumberText(double value, int digits, const QLocale &locale = QLocale());
+
+// The same rule at the two widths: 15 digits for 64-bit floats, 7 for 32-bit.
+QString doubleToText(double value, const QLocale &locale = QLocale());
+QString singleToText(float value, const QLocale &locale = QLocale());
+
+// An integer in plain digits, "-" in front when negative.
+QString integerToText(std::int64_t value);
+
+} // namespace zarnith

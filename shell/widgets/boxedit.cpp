@@ -1,0 +1,71 @@
+#include "boxedit.h"
+
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace zarnith {
+
+namespace {
+constexpr int kNoLimit = 32767; // QLineEdit's own "no limit"
+constexpr double kSmallestPointSize = 4.0;
+} // namespace
+
+BoxEdit::BoxEdit(QWidget *parent) : QLineEdit(parent), m_designFont(font())
+{
+    connect(this, &QLineEdit::textEdited, this, &BoxEdit::applyLimitAfterEdit);
+    connect(this, &QLineEdit::textChanged, this, &BoxEdit::fitFont);
+}
+
+void BoxEdit::setInputLimit(int characters)
+{
+    m_inputLimit = characters;
+    applyLimitAfterEdit();
+}
+
+// QLineEdit cuts any text, also the program's, to maxLength. So the limit
+// in force is the input limit, widened to the length of a longer text the
+// program wrote: the user can shorten such a text but not lengthen it, and
+// once it is back within the input limit, that limit holds again.
+void BoxEdit::applyLimitAfterEdit()
+{
+    const int limit = m_inputLimit > 0 ? m_inputLimit : kNoLimit;
+    setMaxLength(std::max<int>(limit, int(text().size())));
+}
+
+void BoxEdit::setProgramText(const QString &text)
+{
+    setMaxLength(std::max<int>(maxLength(), int(text.size())));
+    setText(text);
+    applyLimitAfterEdit();
+}
+
+void BoxEdit::setDesignFont(const QFont &font)
+{
+    m_designFont = font;
+    fitFont();
+}
+
+void BoxEdit::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitFont();
+}
+
+void BoxEdit::fitFont()
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    // QLineEdit keeps a further pixel clear on either side of its text.
+    const int room = contents.width() - margins.left() - margins.right() - 2;
+
+    QFont fitted = m_designFont;
+    while (fitted.pointSizeF() > kSmallestPointSize
+           && QFontMetrics(fitted).horizontalAdvance(text()) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    if (fitted != font())
+        setFont(fitted);
+}
+
+} // namespace zarnith

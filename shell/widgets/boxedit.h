@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace zarnith {
+
+// A text box whose length limit holds for typing and pasting only. Text the
+// program writes is never cut: the box shows it whole, shrinking its font
+// until the text fits the box's width.
+class BoxEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit BoxEdit(QWidget *parent = nullptr);
+
+    // The limit for what the user types or pastes (0: none).
+    void setInputLimit(int characters);
+    int inputLimit() const { return m_inputLimit; }
+
+    // Writes text as the program's result, whatever its length.
+    void setProgramText(const QString &text);
+
+    // The font the box was designed with; the shown font is this one or a
+    // smaller size of it.
+    void setDesignFont(const QFont &font);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void applyLimitAfterEdit();
+    void fitFont();
+
+    int m_inputLimit = 0;
+    QFont m_designFont;
+};
+
+} // namespace zarnith

@@ -1,0 +1,58 @@
+#include "formkit.h"
+
+#include "placement.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace zarnith {
+
+void setTwipsGeometry(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QFont dialogFont(double pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+WindowShortcutsFirst::WindowShortcutsFirst(QWidget *window) : QObject(window), m_window(window)
+{
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        box->installEventFilter(this);
+}
+
+bool WindowShortcutsFirst::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+    for (const QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->shortcut() == pressed) {
+            // Left unaccepted, the key goes on to the window's shortcut.
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace zarnith

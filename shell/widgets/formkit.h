@@ -1,0 +1,43 @@
+#pragma once
+
+// What every window of the program is built from: twip geometry, the fonts,
+// the message box, and menu shortcuts that reach past the text boxes.
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace zarnith {
+
+inline const QString kApplicationTitle = QStringLiteral("Zarnith");
+
+// Places a control by its left, top, width and height in twips, relative to
+// its container's client area.
+void setTwipsGeometry(QWidget *widget, int left, int top, int width, int height);
+
+// The dialog face at a point size: the face the window was designed with,
+// else the nearest sans-serif face the system has.
+QFont dialogFont(double pointSize, bool bold = false);
+
+// The program's message box: modal, the application title as its caption,
+// an OK button only and no icon. Returns when the user dismisses it.
+void showMessage(QWidget *parent, const QString &text);
+
+// Text boxes take some shortcut keys for their own editing (Ctrl+A selects
+// all, for one). Installed on a window, this filter lets every shortcut of
+// the window's own actions win while the focus is in one of its boxes.
+class WindowShortcutsFirst : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowShortcutsFirst(QWidget *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace zarnith

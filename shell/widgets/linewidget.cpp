@@ -1,0 +1,35 @@
+#include "linewidget.h"
+
+#include "placement.h"
+
+#include <QPainter>
+
+namespace zarnith {
+
+LineWidget::LineWidget(QWidget *parent, float x1, float y, float x2, int thickness)
+    : QWidget(parent), m_x1(x1), m_y(y), m_x2(x2), m_thickness(thickness)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    place();
+}
+
+void LineWidget::setX2(float twips)
+{
+    m_x2 = twips;
+    place();
+}
+
+void LineWidget::place()
+{
+    const int left = twipsToPixels(std::min(m_x1, m_x2));
+    const int right = twipsToPixels(std::max(m_x1, m_x2));
+    setGeometry(left, twipsToPixels(m_y) - m_thickness / 2, std::max(1, right - left), m_thickness);
+}
+
+void LineWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+} // namespace zarnith

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zarnith {
+
+// A horizontal line drawn in the window-text colour. Its ends are kept in
+// twips; the widget covers exactly the line, so its geometry shows where
+// the line runs (left edge = start, right edge = end, 3 pixels thick).
+class LineWidget : public QWidget {
+    Q_OBJECT
+public:
+    LineWidget(QWidget *parent, float x1, float y, float x2, int thickness = 3);
+
+    float x1() const { return m_x1; }
+    float x2() const { return m_x2; }
+    float y() const { return m_y; }
+    void setX2(float twips);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void place();
+
+    float m_x1;
+    float m_y;
+    float m_x2;
+    int m_thickness;
+};
+
+} // namespace zarnith

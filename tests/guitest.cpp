@@ -1,0 +1,67 @@
+#include "guitest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace zarnith::test {
+
+namespace {
+QtMessageHandler g_testLog = nullptr;
+
+void dropPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    g_testLog(type, context, message);
+}
+} // namespace
+
+void quietPlatformWarnings()
+{
+    g_testLog = qInstallMessageHandler(dropPlatformWarnings);
+}
+
+QList<ShownMessage> messagesDuring(const std::function<void()> &action,
+                                   const std::function<void()> &whileShown)
+{
+    QList<ShownMessage> shown;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        ShownMessage message;
+        message.caption = box->windowTitle();
+        message.text = box->text();
+        message.hasIcon = box->icon() != QMessageBox::NoIcon || !box->iconPixmap().isNull();
+        message.buttonCount = int(box->buttons().size());
+        message.modal = box->isModal();
+        shown << message;
+        if (whileShown)
+            whileShown();
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        if (ok)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    });
+    watcher.start();
+    action();
+    watcher.stop();
+    return shown;
+}
+
+void typeInto(QWidget *box, const QString &text)
+{
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace zarnith::test

@@ -1,0 +1,38 @@
+#pragma once
+
+// Helpers for driving the real windows as a person does.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace zarnith::test {
+
+// What a message box showed before the person dismissed it with OK.
+struct ShownMessage {
+    QString caption;
+    QString text;
+    bool hasIcon = false;
+    int buttonCount = 0;
+    bool modal = false;
+};
+
+// Runs `action`; every message box that opens meanwhile is read and
+// dismissed by a click on its OK button, after `whileShown` has looked at
+// the windows behind it. Returns them in order.
+QList<ShownMessage> messagesDuring(const std::function<void()> &action,
+                                   const std::function<void()> &whileShown = {});
+
+// Clicks into `box`, selects what it holds (End, then Shift+Home) and
+// types `text` over it.
+void typeInto(QWidget *box, const QString &text);
+
+// The headless platform warns about every window feature it lacks (size
+// hints, raising, keyboard grabs); those warnings say nothing about the
+// program and are dropped. Call from initTestCase.
+void quietPlatformWarnings();
+
+} // namespace zarnith::test
