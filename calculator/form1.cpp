@@ -56,11 +56,6 @@ Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(e
     connect(m_ui.mnuContents, &QAction::triggered, this, &Form1::contentsRequested);
 }
 
-void Form1::add() { m_ui.cmdAdd->click(); }
-void Form1::subtract() { m_ui.cmdSubtract->click(); }
-void Form1::multiply() { m_ui.cmdMultiply->click(); }
-void Form1::divide() { m_ui.cmdDivide->click(); }
-
 // The first fraction goes to the engine's result state as the boxes' texts,
 // the second as arguments. Any error, wherever it arises, abandons the rest
 // and leaves the result fields and the bar as they were.

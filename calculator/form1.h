@@ -25,10 +25,6 @@ signals:
     void unloading();
 
 public slots:
-    void add();
-    void subtract();
-    void multiply();
-    void divide();
     void clear();
     void exitProgram();
 

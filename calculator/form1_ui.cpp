@@ -115,7 +115,7 @@ void Form1Ui::setupUi(QMainWindow *window)
     window->setObjectName("Form1");
     window->setWindowTitle(kApplicationTitle);
     window->setWindowIcon(programIcon());
-    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setFont(dialogFont(8.0));
 

@@ -30,7 +30,6 @@ QFont dialogFont(double pointSize, bool bold)
 void showMessage(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
-    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
