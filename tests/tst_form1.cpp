@@ -347,6 +347,7 @@ void TestForm1::operations_data()
     const Row rows[] = {
         {"1/2 + 1/3 by click", {"1", "2", "1", "3"}, "Add", Trigger::ButtonClick, {"0", "5", "6"}},
         {"1/2 + 1/2 by menu", {"1", "2", "1", "2"}, "Add", Trigger::MenuEntry, {"1", "0", "0"}},
+        {"1/2 - 1/2 is zero", {"1", "2", "1", "2"}, "Subtract", Trigger::ButtonClick, {"0", "0", "0"}},
         {"1/4 - 3/4 by Ctrl+S", {"1", "4", "3", "4"}, "Subtract", Trigger::MenuShortcut, {"0", "-1", "2"}},
         {"1/2 - 2/1 by Space", {"1", "2", "2", "1"}, "Subtract", Trigger::SpaceOnButton, {"0", "-3", "2"}},
         {"1/-2 * 1/1 by Ctrl+M", {"1", "-2", "1", "1"}, "Multiply", Trigger::MenuShortcut, {"0", "-1", "2"}},
@@ -360,6 +361,7 @@ void TestForm1::operations_data()
         {"1/2 + 1/0", {"1", "2", "1", "0"}, "Add", Trigger::ButtonClick, none},
         {"1/0.5 / 3/4", {"1", "0.5", "3", "4"}, "Divide", Trigger::ButtonClick, none},
         {"1/0.5 * 4/3", {"1", "0.5", "4", "3"}, "Multiply", Trigger::ButtonClick, none},
+        {"1/0.4 + 0/1", {"1", "0.4", "0", "1"}, "Add", Trigger::ButtonClick, none},
         {"1.5 as numerator", {"1.5", "2", "1", "2"}, "Add", Trigger::ButtonClick, none},
         {"2.0 is whole", {"2.0", "3", "1", "3"}, "Add", Trigger::ButtonClick, {"1", "0", "0"}},
         {"1e3 is whole", {"1e3", "999", "0", "1"}, "Add", Trigger::ButtonClick, {"1", "1", "999"}},

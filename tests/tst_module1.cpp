@@ -2,12 +2,13 @@
 // the first fraction as texts in the result state, the second as arguments,
 // the result read from what the engine writes to its display.
 
-#include "errors.h"
+#include "errorof.h"
 #include "module1.h"
 
 #include <QTest>
 
 using namespace zarnith;
+using namespace zarnith::test;
 
 namespace {
 
@@ -37,25 +38,17 @@ Routine routineFor(QChar op)
     return &Module1::DivideFractions;
 }
 
-// Runs one operation as the calculator does; the error kind, or -1.
+// Runs one operation as the calculator does; the error kind, or kNone.
 int run(Module1 &engine, const QString &n1, const QString &d1, QChar op, const QString &n2,
         const QString &d2)
 {
-    try {
+    return errorOf([&] {
         engine.ResetResult();
         engine.varResultNumerator = Variant::text(n1);
         engine.varResultDenominator = Variant::text(d1);
         (engine.*routineFor(op))(Variant::text(n2), Variant::text(d2));
-    } catch (const EngineError &e) {
-        return int(e.kind());
-    }
-    return -1;
+    });
 }
-
-constexpr int kNone = -1;
-constexpr int kMismatch = int(EngineError::Kind::TypeMismatch);
-constexpr int kDivZero = int(EngineError::Kind::DivisionByZero);
-constexpr int kOverflow = int(EngineError::Kind::Overflow);
 
 } // namespace
 

@@ -1,7 +1,7 @@
 // The number rules: which texts are numbers, how they convert, how integer
 // division rounds, how numbers become text, and the placement arithmetic.
 
-#include "errors.h"
+#include "errorof.h"
 #include "numbers.h"
 #include "placement.h"
 #include "variant.h"
@@ -9,31 +9,15 @@
 #include <QTest>
 
 #include <cfloat>
-#include <functional>
 #include <limits>
 
 using namespace zarnith;
+using namespace zarnith::test;
 
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
-
-// -1: no error; otherwise the EngineError::Kind that `f` raised.
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EngineError &e) {
-        return int(e.kind());
-    }
-    return -1;
-}
-
-constexpr int kNone = -1;
-constexpr int kMismatch = int(EngineError::Kind::TypeMismatch);
-constexpr int kDivZero = int(EngineError::Kind::DivisionByZero);
-constexpr int kOverflow = int(EngineError::Kind::Overflow);
 
 } // namespace
 
