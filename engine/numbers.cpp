@@ -2,6 +2,8 @@
 
 #include "errors.h"
 
+#include <QRegularExpression>
+
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -75,6 +77,54 @@ void dropTrailingZeros(QString &digits)
         digits.chop(1);
     if (digits.endsWith(u'.'))
         digits.chop(1);
+}
+
+// A value's decimal digits rounded at `places` decimals, a half going away
+// from zero. The value is first written with 15 significant digits, the
+// precision a 64-bit float holds, so that 0.00000000005 rounds as the decimal
+// it stands for.
+struct RoundedDigits {
+    bool negative = false;
+    QString integer;  // without leading zeros; empty for 0
+    QString fraction; // exactly `places` digits
+};
+
+RoundedDigits roundHalfAwayFromZero(double value, int places)
+{
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(u'e');
+    const int exponent = scientific.mid(e + 1).toInt();
+    const QString digits = scientific.left(e).remove(u'.'); // the first stands at 10^exponent
+
+    QString integer;
+    QString fraction;
+    if (exponent >= 0) {
+        integer = digits.left(exponent + 1).leftJustified(exponent + 1, u'0');
+        fraction = digits.mid(exponent + 1);
+    } else {
+        fraction = QString(-exponent - 1, u'0') + digits;
+    }
+    fraction = fraction.leftJustified(places + 1, u'0');
+
+    QString kept = integer + fraction.left(places);
+    if (fraction[places] >= u'5') {
+        qsizetype i = kept.size() - 1;
+        for (; i >= 0 && kept[i] == u'9'; --i)
+            kept[i] = u'0';
+        if (i >= 0)
+            kept[i] = QChar(kept[i].unicode() + 1);
+        else
+            kept.prepend(u'1');
+    }
+
+    RoundedDigits r;
+    r.integer = kept.left(kept.size() - places);
+    r.fraction = kept.right(places);
+    while (r.integer.startsWith(u'0'))
+        r.integer.remove(0, 1);
+    // A value that rounds to zero has no sign.
+    r.negative = value < 0 && kept.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return r;
 }
 
 } // namespace
@@ -201,6 +251,21 @@ QString singleToText(float value, const QLocale &locale)
 QString integerToText(std::int64_t value)
 {
     return QString::number(value);
+}
+
+QString decimalPatternText(double value, const QLocale &locale)
+{
+    RoundedDigits r = roundHalfAwayFromZero(value, 10);
+    while (r.fraction.endsWith(u'0'))
+        r.fraction.chop(1);
+    return (r.negative ? QStringLiteral("-") : QString()) + r.integer + locale.decimalPoint()
+        + r.fraction;
+}
+
+QString fractionPatternText(double value)
+{
+    const RoundedDigits r = roundHalfAwayFromZero(value, 0);
+    return (r.negative ? QStringLiteral("-") : QString()) + r.integer;
 }
 
 } // namespace zarnith

@@ -66,4 +66,13 @@ QString singleToText(float value, const QLocale &locale = QLocale());
 // An integer in plain digits, "-" in front when negative.
 QString integerToText(std::int64_t value);
 
+// The decimal pattern "##.##########": rounded to ten decimal places, a half
+// going away from zero; no leading zero (.375, -.25), the separator always
+// written (4 is "4.", 0 is "." alone), trailing zeros dropped, no exponent.
+QString decimalPatternText(double value, const QLocale &locale = QLocale());
+
+// The fraction-part pattern "####": rounded to an integer, a half going away
+// from zero, in plain digits; 0 gives the empty text.
+QString fractionPatternText(double value);
+
 } // namespace zarnith

@@ -34,6 +34,10 @@ private slots:
     void integerDivision();
     void numberToText_data();
     void numberToText();
+    void decimalPattern_data();
+    void decimalPattern();
+    void fractionPattern_data();
+    void fractionPattern();
     void variantKinds();
     void variantErrors();
     void placement_data();
@@ -265,6 +269,69 @@ void TestNumbers::numberToText()
     const double back = textToDouble(text, locale);
     QVERIFY2(qAbs(back - value) <= qAbs(value) * std::pow(10.0, 1 - digits),
              qPrintable(QString::number(back)));
+}
+
+void TestNumbers::decimalPattern_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    struct Row {
+        const char *name;
+        QLocale locale;
+        double value;
+        const char *text;
+    };
+    const Row rows[] = {
+        {"three eighths", kEnglish, 0.375, ".375"},
+        {"minus a quarter", kEnglish, -0.25, "-.25"},
+        {"zero is the separator alone", kEnglish, 0.0, "."},
+        {"whole value keeps the separator", kEnglish, 4.0, "4."},
+        {"a third to ten places", kEnglish, 1.0 / 3, ".3333333333"},
+        {"two thirds rounds up", kEnglish, 2.0 / 3, ".6666666667"},
+        {"float tenth", kEnglish, double(0.1f), ".1000000015"},
+        {"2^24", kEnglish, 16777216.0, "16777216."},
+        {"half in the eleventh place goes up", kEnglish, 0.00000000005, ".0000000001"},
+        {"negative half goes away from zero", kEnglish, -0.00000000005, "-.0000000001"},
+        {"rounds to zero without a sign", kEnglish, -0.00000000004, "."},
+        {"carry into the integer", kEnglish, 0.99999999999, "1."},
+        {"negative mixed", kEnglish, -1.75, "-1.75"},
+        {"large, no exponent", kEnglish, 1e20, "100000000000000000000."},
+        {"German comma", kGerman, 0.375, ",375"},
+        {"German whole", kGerman, 4.0, "4,"},
+    };
+    for (const Row &r : rows)
+        QTest::newRow(r.name) << r.locale << r.value << QString::fromUtf8(r.text);
+}
+
+void TestNumbers::decimalPattern()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(decimalPatternText(value, locale), text);
+}
+
+void TestNumbers::fractionPattern_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero is empty") << 0.0 << "";
+    QTest::newRow("below a half is empty") << 0.4 << "";
+    QTest::newRow("a half goes up") << 0.5 << "1";
+    QTest::newRow("2.5 goes up") << 2.5 << "3";
+    QTest::newRow("-2.5 goes down") << -2.5 << "-3";
+    QTest::newRow("whole") << 781.0 << "781";
+    QTest::newRow("ten million") << 10000000.0 << "10000000";
+    QTest::newRow("negative") << -1.0 << "-1";
+    QTest::newRow("large float") << double(3.0e9f) << "3000000000";
+}
+
+void TestNumbers::fractionPattern()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(fractionPatternText(value), text);
 }
 
 void TestNumbers::variantKinds()
