@@ -4,6 +4,7 @@
 // the message box, and menu shortcuts that reach past the text boxes.
 
 #include <QFont>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -12,6 +13,10 @@ class QWidget;
 namespace zarnith {
 
 inline const QString kApplicationTitle = QStringLiteral("Zarnith");
+
+// The shortcut that moves between the two working windows: the calculator's
+// Decimal entry and the Decimals window's Fractions entry carry it both.
+inline const QKeySequence kOtherWindowShortcut{Qt::CTRL | Qt::Key_F2};
 
 // Places a control by its left, top, width and height in twips, relative to
 // its container's client area.
