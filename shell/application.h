@@ -7,19 +7,31 @@
 namespace zarnith {
 
 class Form1;
+class FrmFract;
 
 // The running program: the engine's result state, which lives for the
-// whole run, and the calculator window, loaded and placed at start.
+// whole run, the calculator window, loaded and placed at start, and the
+// Decimals window, loaded the first time the user asks for it. The two
+// windows stand side by side: Decimal and Fractions bring one or the other
+// forward, and closing either, or Exit in either, ends the program.
 class Application {
 public:
     Application();
     ~Application();
 
     Form1 &calculator() { return *m_calculator; }
+    // Null until the first Decimal command.
+    FrmFract *decimals() { return m_decimals.get(); }
+
+    void showDecimals();
+    void showCalculator();
+    void endProgram();
 
 private:
     Module1 m_engine;
     std::unique_ptr<Form1> m_calculator;
+    std::unique_ptr<FrmFract> m_decimals;
+    bool m_ending = false;
 };
 
 } // namespace zarnith

@@ -3,29 +3,36 @@
 #include "placement.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
+
+#include <functional>
 
 namespace zarnith {
 
 namespace {
 
-void placeByFrame(QWidget *window)
+// The top edge of the frame in twips, from the frame's outer height in twips.
+using TopRule = std::function<float(float outerHeight)>;
+
+void placeByFrame(QWidget *window, const TopRule &top)
 {
     const QRect screen = window->screen()->geometry();
     const QRect frame = window->frameGeometry();
     const float left = centredLeft(pixelsToTwips(screen.width()), pixelsToTwips(frame.width()));
-    const float top = calculatorTop(pixelsToTwips(screen.height()), pixelsToTwips(frame.height()));
     // move() positions a top-level window by its frame.
-    window->move(screen.left() + twipsToPixels(left), screen.top() + twipsToPixels(top));
+    window->move(screen.left() + twipsToPixels(left),
+                 screen.top() + twipsToPixels(top(pixelsToTwips(frame.height()))));
 }
 
-// Re-applies the placement once the frame's real size is known.
+// Applies the placement again once the frame's real size is known.
 class PlaceWhenFrameKnown : public QObject {
 public:
-    explicit PlaceWhenFrameKnown(QWidget *window) : QObject(window), m_window(window)
+    PlaceWhenFrameKnown(QWidget *window, TopRule top)
+        : QObject(window), m_window(window), m_top(std::move(top)),
+          m_placedBy(window->frameGeometry().size())
     {
-        m_placedBy = window->frameGeometry().size();
         window->installEventFilter(this);
     }
 
@@ -36,7 +43,7 @@ protected:
             const QSize frame = m_window->frameGeometry().size();
             if (frame != m_placedBy) {
                 m_placedBy = frame;
-                placeByFrame(m_window);
+                placeByFrame(m_window, m_top);
             }
         }
         return QObject::eventFilter(watched, event);
@@ -44,16 +51,32 @@ protected:
 
 private:
     QWidget *m_window;
+    TopRule m_top;
     QSize m_placedBy;
 };
+
+void place(QWidget *window, const TopRule &top)
+{
+    window->adjustSize();
+    placeByFrame(window, top);
+    new PlaceWhenFrameKnown(window, top);
+}
 
 } // namespace
 
 void placeCalculatorWindow(QWidget *window)
 {
-    window->adjustSize();
-    placeByFrame(window);
-    new PlaceWhenFrameKnown(window);
+    const float screenHeight = pixelsToTwips(window->screen()->geometry().height());
+    place(window, [screenHeight](float outerHeight) { return calculatorTop(screenHeight, outerHeight); });
+}
+
+void placeDecimalsWindow(QWidget *window, const QWidget *calculator)
+{
+    const QPointer<const QWidget> above(calculator);
+    place(window, [above, screenTop = window->screen()->geometry().top()](float outerHeight) {
+        const int calculatorTop = above ? above->frameGeometry().top() - screenTop : 0;
+        return pixelsToTwips(calculatorTop) - outerHeight;
+    });
 }
 
 } // namespace zarnith

@@ -4,12 +4,18 @@ class QWidget;
 
 namespace zarnith {
 
-// Places the calculator window as it loads: centred across the screen, its
-// bottom a quarter of its own height above the bottom of the screen. The
-// rule is applied to the outer frame (title bar, border and menu bar
-// included). On X11 the frame is known only once the window is mapped, so
-// the window is placed before it is shown and again whenever the size of
-// its frame turns out different from the one it was placed by.
+// The working windows place themselves as they load, by their outer frames
+// (title bar, border and menu bar included). On X11 a frame is known only
+// once the window is mapped, so a window is placed before it is shown and
+// again whenever the size of its frame turns out different from the one it
+// was placed by.
+
+// The calculator window: centred across the screen, its bottom a quarter of
+// its own height above the bottom of the screen.
 void placeCalculatorWindow(QWidget *window);
+
+// The Decimals window: centred across the screen, its bottom edge on the
+// calculator window's top edge.
+void placeDecimalsWindow(QWidget *window, const QWidget *calculator);
 
 } // namespace zarnith

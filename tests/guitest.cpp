@@ -61,7 +61,10 @@ void typeInto(QWidget *box, const QString &text)
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-    QTest::keyClicks(box, text);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
 }
 
 } // namespace zarnith::test

@@ -27,7 +27,7 @@ QList<ShownMessage> messagesDuring(const std::function<void()> &action,
                                    const std::function<void()> &whileShown = {});
 
 // Clicks into `box`, selects what it holds (End, then Shift+Home) and
-// types `text` over it.
+// types `text` over it (an empty text deletes what it held).
 void typeInto(QWidget *box, const QString &text);
 
 // The headless platform warns about every window feature it lacks (size

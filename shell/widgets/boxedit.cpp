@@ -42,6 +42,7 @@ void BoxEdit::setProgramText(const QString &text)
 void BoxEdit::setDesignFont(const QFont &font)
 {
     m_designFont = font;
+    setFont(font);
     fitFont();
 }
 
@@ -49,6 +50,13 @@ void BoxEdit::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
     fitFont();
+}
+
+void BoxEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_selectAllOnFocus)
+        selectAll();
 }
 
 void BoxEdit::fitFont()

@@ -23,8 +23,13 @@ public:
     // smaller size of it.
     void setDesignFont(const QFont &font);
 
+    // Selects the whole text whenever the box receives the focus, so that
+    // the next keystroke replaces it.
+    void setSelectAllOnFocus(bool on) { m_selectAllOnFocus = on; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void applyLimitAfterEdit();
@@ -32,6 +37,7 @@ private:
 
     int m_inputLimit = 0;
     QFont m_designFont;
+    bool m_selectAllOnFocus = false;
 };
 
 } // namespace zarnith

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "frmfract_ui.h"
+#include "variant.h"
+
+#include <QMainWindow>
+
+namespace zarnith {
+
+class Module1;
+
+// The Decimals window: converts a mixed number to a decimal and back,
+// reduces a typed fraction, and shows the nearest sixty-fourth. Its working
+// values keep what the last command left in them until the next command,
+// Clear, or the end of the program.
+class FrmFract : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads the window: working values 0, the engine's result denominator
+    // 0, and 0 in the whole-number, numerator and denominator boxes.
+    explicit FrmFract(Module1 &engine, QWidget *parent = nullptr);
+
+    const FrmFractUi &ui() const { return m_ui; }
+
+    // The working values, in the widths the window stores them.
+    Variant varWholeNum;
+    float sngNumerator = 0;
+    float sngDenominator = 0;
+    float sngWholeParts = 0;
+    double dblDecimal = 0;
+    float sngWorkNumerator = 0;
+    float sngWorkDenominator = 0;
+    QString strApprox;
+
+signals:
+    void fractionsRequested();
+    void exitRequested();
+    void aboutRequested();
+    void webAddressClicked();
+    void contentsRequested();
+    // The window is closing (its close box): the program ends.
+    void unloading();
+
+public slots:
+    void fractionToDecimal();
+    void decimalToFraction();
+    void reduce();
+    void clear();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void resetWorkingValues();
+    void showWorkingValues();
+    void Result1();
+    void decFract(const Variant &value);
+    void reduceFract();
+
+    FrmFractUi m_ui;
+};
+
+} // namespace zarnith

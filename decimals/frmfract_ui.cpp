@@ -1,0 +1,86 @@
+#include "frmfract_ui.h"
+
+#include "boxedit.h"
+#include "formbuilder.h"
+#include "formkit.h"
+#include "linewidget.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+
+namespace zarnith {
+
+const char *const kMakerAddress = "www.example.org/zarnith";
+
+namespace {
+
+// The frame captions are set in a small Arial, or the nearest sans-serif
+// face; the controls inside keep their own fonts.
+QFont captionFont()
+{
+    QFont font = dialogFont(6.79);
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    return font;
+}
+
+} // namespace
+
+void FrmFractUi::setupUi(QMainWindow *window)
+{
+    QWidget *client = setUpFixedWindow(window, "frmFract", QStringLiteral("Decimals"), 5382, 2405);
+
+    // In the order in which the window defines them.
+    Frame3 = addFrame(client, "Frame3", {60, 105, 2085, 720}, QStringLiteral("Decimal"));
+    txtDecimal = addBox(Frame3, "txtDecimal", {135, 195, 1800, 420}, dialogFont(12.23, true), 10,
+                        Qt::AlignLeft | Qt::AlignVCenter);
+    Frame2 = addFrame(client, "Frame2", {2550, 30, 2700, 1005}, QStringLiteral("Fraction"));
+    txtNumerator = addBox(Frame2, "txtNumerator", {1425, 195, 1050, 285}, dialogFont(7.47, true), 8);
+    txtDenominator = addBox(Frame2, "txtDenominator", {1425, 615, 1050, 285}, dialogFont(7.47, true), 9);
+    txtWholeNum = addBox(Frame2, "txtWholeNum", {135, 210, 1095, 690}, dialogFont(21.74, true), 3);
+    Line1 = addLine(Frame2, "Line1", 1395, 540, 2520, 3);
+    for (QGroupBox *frame : {Frame3, Frame2})
+        frame->setFont(captionFont());
+
+    Frame1 = addFrame(client, "Frame1", {2550, 990, 2700, 1125});
+    cmdResult1 = addButton(Frame1, "cmdResult1", "Decimal to Fraction", {1776, 240, 804, 756}, true);
+    cmdResult0 = addButton(Frame1, "cmdResult0", "Fraction to Decimal", {888, 240, 804, 756}, true);
+    cmdReduce = addButton(Frame1, "cmdReduce", "Reduce", {120, 672, 684, 324});
+    cmdClear = addButton(Frame1, "cmdClear", "Clear", {120, 240, 684, 300});
+
+    Label1 = addLabel(client, "Label1", {270, 1800, 1800, 195}, QString::fromLatin1(kMakerAddress));
+    Label1->setCursor(Qt::WhatsThisCursor);
+    Label3 = addLabel(client, "Label3", {105, 1410, 915, 195}, QStringLiteral("Approximate:"));
+    Label2 = addLabel(client, "Label2", {1185, 1380, 90, 300});
+    Label2->setFont(dialogFont(8.83, true));
+    // A white field that grows to the right with its caption.
+    Label2->setAutoFillBackground(true);
+    QPalette white = Label2->palette();
+    white.setColor(QPalette::Window, white.color(QPalette::Base));
+    Label2->setPalette(white);
+    Line2[0] = addLine(client, "Line2_0", 2235, 495, 2415, 2);
+    Line2[1] = addLine(client, "Line2_1", 2235, 585, 2415, 2);
+
+    setFocusOrder({txtNumerator, txtDenominator, txtWholeNum, txtDecimal, cmdClear, cmdReduce,
+                   cmdResult0, cmdResult1});
+    txtNumerator->setFocus();
+
+    mnuFile = addMenu(window, "mnuFile", "&File");
+    mnuFractions = addEntry(mnuFile, "mnuFractions", "&Fractions", kOtherWindowShortcut);
+    mnuExit = addEntry(mnuFile, "mnuExit", "&Exit");
+    mnuFunctions = addMenu(window, "mnuFunctions", "&Functions");
+    mnuReduce = addEntry(mnuFunctions, "mnuReduce", "&Reduce", QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuFracToDec = addEntry(mnuFunctions, "mnuFracToDec", "&Fraction to Decimal",
+                            QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuDecToFrac = addEntry(mnuFunctions, "mnuDecToFrac", "&Decimal To Fraction",
+                            QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuClear = addEntry(mnuFunctions, "mnuClear", "&Clear");
+    mnuHelp = addMenu(window, "mnuHelp", "&Help");
+    mnuContets = addEntry(mnuHelp, "mnuContets", "&Contents", QKeySequence(Qt::Key_F1));
+    mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About", QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
+} // namespace zarnith
