@@ -1,33 +1,65 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot of the calculator: starts Zarnith on a
-# virtual display with a window manager (so the title bar shows), types
-# 3/4 + 1/2, clicks the plus button and saves the window as a PNG.
-# Needs: xvfb xauth openbox xdotool imagemagick (apt-get install them).
-# Usage: docs/screenshot.sh [build dir] [output png]
+# Takes the README's screenshots: starts Zarnith on a virtual display with a
+# window manager (so the title bars show), types 3/4 + 1/2 and clicks the
+# plus button (calculator.png), then opens the Decimals window and converts
+# 2.75 (both-windows.png).
+# Needs: xvfb xauth openbox xdotool x11-utils imagemagick.
+# Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
 build=$(realpath "${1:-build}")
-out=$(realpath -m "${2:-docs/calculator.png}")
+out=$(realpath -m "${2:-docs}")
+
+# Prints the outer frame of a window as X Y W H.
+frame_of() {
+    local info X Y WIDTH HEIGHT
+    info=$(xwininfo -id "$1")
+    X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    WIDTH=$(awk '/Width:/ {print $2}' <<<"$info")
+    HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"$extents"
+    echo $((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))
+}
+
+window_named() {
+    local win=""
+    for _ in $(seq 50); do
+        win=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$win" ] && break
+        sleep 0.2
+    done
+    echo "$win"
+}
 
 inner() {
     openbox >/dev/null 2>&1 &
     sleep 1
     (cd "$build" && ./zarnith) &
     local app=$!
-    local win=""
-    for _ in $(seq 50); do
-        win=$(xdotool search --onlyvisible --name '^Zarnith$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-        sleep 0.2
-    done
-    xdotool windowactivate --sync "$win"
+    local calc
+    calc=$(window_named Zarnith)
+    xdotool windowactivate --sync "$calc"
     sleep 0.5
     xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
     xdotool type 1; xdotool key Tab; xdotool type 2
     # The pointer moves over the plus button (showing the sign), then clicks.
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    xdotool mousemove --window "$win" 70 112 sleep 0.2 mousemove --window "$win" 75 117 click 1
-    xdotool mousemove --window "$win" 290 190
+    xdotool mousemove --window "$calc" 70 112 sleep 0.2 mousemove --window "$calc" 75 117 click 1
+    xdotool mousemove --window "$calc" 290 190
     sleep 0.5
-    import -window "$win" -frame "$out"
+    import -window "$calc" -frame "$out/calculator.png"
+
+    xdotool key ctrl+F2
+    local dec
+    dec=$(window_named Decimals)
+    xdotool windowactivate --sync "$dec"
+    sleep 0.3
+    xdotool key Tab Tab Tab; xdotool type --delay 80 2.75; xdotool key ctrl+f
+    sleep 0.5
+    read -r dx dy dw dh <<<"$(frame_of "$dec")"
+    read -r cx cy cw ch <<<"$(frame_of "$calc")"
+    local left=$((dx < cx ? dx : cx)) right=$((dx + dw > cx + cw ? dx + dw : cx + cw))
+    import -window root -crop "$((right - left))x$((cy + ch - dy))+$left+$dy" +repage "$out/both-windows.png"
     kill "$app"
 }
 
