@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +68,20 @@ void typeInto(QWidget *box, const QString &text)
         QTest::keyClick(box, Qt::Key_Delete);
     else
         QTest::keyClicks(box, text);
+}
+
+bool chooseMenuEntry(QMainWindow *window, const char *menuName, const char *entryName)
+{
+    auto *menu = named<QMenu>(window, menuName);
+    auto *entry = named<QAction>(window, entryName);
+    if (!menu || !entry)
+        return false;
+    QMenuBar *bar = window->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitForWindowExposed(menu))
+        return false;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    return true;
 }
 
 } // namespace zarnith::test

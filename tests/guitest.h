@@ -2,11 +2,13 @@
 
 // Helpers for driving the real windows as a person does.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QMainWindow;
 class QWidget;
 
 namespace zarnith::test {
@@ -29,6 +31,20 @@ QList<ShownMessage> messagesDuring(const std::function<void()> &action,
 // Clicks into `box`, selects what it holds (End, then Shift+Home) and
 // types `text` over it (an empty text deletes what it held).
 void typeInto(QWidget *box, const QString &text);
+
+// The control named `name` in `window`, or null (with a warning that names it).
+template <class T>
+T *named(const QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+// Opens a menu of the window's menu bar with the mouse and clicks an entry.
+// Returns false when the menu did not open.
+bool chooseMenuEntry(QMainWindow *window, const char *menuName, const char *entryName);
 
 // The headless platform warns about every window feature it lacks (size
 // hints, raising, keyboard grabs); those warnings say nothing about the

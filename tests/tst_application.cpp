@@ -36,11 +36,7 @@ private slots:
     void closingBeforeDecimalsEverOpened();
 
 private:
-    QLineEdit *box(QWidget *window, const char *name)
-    {
-        return window->findChild<QLineEdit *>(QString::fromLatin1(name));
-    }
-    void chooseEntry(QMainWindow *window, const char *menuName, const char *entryName);
+    QLineEdit *box(QWidget *window, const char *name) { return named<QLineEdit>(window, name); }
     FrmFract *openDecimals();
 
     std::unique_ptr<Application> m_app;
@@ -60,16 +56,6 @@ void TestApplication::init()
 void TestApplication::cleanup()
 {
     m_app.reset();
-}
-
-void TestApplication::chooseEntry(QMainWindow *window, const char *menuName, const char *entryName)
-{
-    auto *menu = window->findChild<QMenu *>(QString::fromLatin1(menuName));
-    auto *entry = window->findChild<QAction *>(QString::fromLatin1(entryName));
-    QMenuBar *bar = window->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    QVERIFY(QTest::qWaitForWindowExposed(menu));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 FrmFract *TestApplication::openDecimals()
@@ -161,7 +147,7 @@ void TestApplication::exitInEitherWindowEndsBoth()
     QMainWindow *window = how.startsWith("calculator") ? static_cast<QMainWindow *>(&m_app->calculator())
                                                        : decimals;
     if (how.endsWith("exit"))
-        chooseEntry(window, "mnuFile", "mnuExit");
+        QVERIFY(chooseMenuEntry(window, "mnuFile", "mnuExit"));
     else
         window->close();
     QTRY_VERIFY(!m_app->calculator().isVisible());

@@ -72,10 +72,7 @@ private:
     template <class T>
     T *child(const char *name) const
     {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no %s named %s", T::staticMetaObject.className(), name);
-        return found;
+        return named<T>(m_window.get(), name);
     }
     QLineEdit *box(const char *name) const { return child<QLineEdit>(name); }
     QPushButton *button(const char *name) const { return child<QPushButton>(name); }
@@ -146,16 +143,9 @@ void TestForm1::trigger(const char *operation, Trigger how)
         QTest::keySequence(focus, action(("mnu" + name).toLatin1().constData())->shortcut());
         break;
     }
-    case Trigger::MenuEntry: {
-        // Alt+F opens a menu, but two share the key: open Functions directly.
-        QMenu *functions = child<QMenu>("mnuFunction");
-        QMenuBar *bar = m_window->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(functions->menuAction()).center());
-        QVERIFY(QTest::qWaitForWindowExposed(functions));
-        QAction *entry = action(("mnu" + name).toLatin1().constData());
-        QTest::mouseClick(functions, Qt::LeftButton, {}, functions->actionGeometry(entry).center());
+    case Trigger::MenuEntry:
+        QVERIFY(chooseMenuEntry(m_window.get(), "mnuFunction", ("mnu" + name).toLatin1().constData()));
         break;
-    }
     case Trigger::SpaceOnButton: {
         QPushButton *b = button(buttonName.constData());
         b->setFocus();
@@ -637,11 +627,7 @@ void TestForm1::handPointerOnButtonsOnly()
 void TestForm1::exitAndCloseEndTheProgram()
 {
     QSignalSpy unloading(m_window.get(), &Form1::unloading);
-    QMenu *file = child<QMenu>("mnuFile");
-    QMenuBar *bar = m_window->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
-    QVERIFY(QTest::qWaitForWindowExposed(file));
-    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(action("mnuExit")).center());
+    QVERIFY(chooseMenuEntry(m_window.get(), "mnuFile", "mnuExit"));
     QCOMPARE(unloading.count(), 1);
     QTRY_VERIFY(!m_window->isVisible());
 

@@ -192,10 +192,7 @@ private:
     template <class T>
     T *child(const char *name) const
     {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no %s named %s", T::staticMetaObject.className(), name);
-        return found;
+        return named<T>(m_window.get(), name);
     }
     QLineEdit *box(const char *name) const { return child<QLineEdit>(name); }
     QPushButton *button(const char *name) const { return child<QPushButton>(name); }
@@ -434,12 +431,7 @@ void TestFrmFract::menuEntriesPressButtons()
     QCOMPARE(messages[0].text, kNumbersOnly);
 
     // Clear from the Functions menu.
-    QMenu *functions = child<QMenu>("mnuFunctions");
-    QMenuBar *bar = m_window->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(functions->menuAction()).center());
-    QVERIFY(QTest::qWaitForWindowExposed(functions));
-    QTest::mouseClick(functions, Qt::LeftButton, {},
-                      functions->actionGeometry(child<QAction>("mnuClear")).center());
+    QVERIFY(chooseMenuEntry(m_window.get(), "mnuFunctions", "mnuClear"));
     QCOMPARE(boxes(), QStringList({"0", "0", "0", "", ""}));
 }
 
