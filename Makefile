@@ -3,17 +3,28 @@
 # then starts the calculator or runs every test headless.
 
 BUILD_DIR := build
+# To build and test: the toolchain, Qt, the fonts the windows ask for, and
+# the help compiler (chmcmd, chmls).
 PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
-             fonts-liberation fonts-dejavu-core
+             fonts-liberation fonts-dejavu-core fp-utils-3.2.2
+# To run: a help viewer and the desktop's way to open the help file with it.
+RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps run-deps build run test clean
 
 all: build
 
 deps:
+	@$(MAKE) --no-print-directory install-missing WANTED="$(PACKAGES)"
+
+run-deps:
+	@$(MAKE) --no-print-directory install-missing WANTED="$(RUN_PACKAGES)"
+
+.PHONY: install-missing
+install-missing:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -28,7 +39,8 @@ $(BUILD_DIR)/CMakeCache.txt: | deps
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j$$(nproc)
 
-run: build
+# Started in the build folder, which holds Zarnith.chm, so that F1 finds it.
+run: build run-deps
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "zarnith: no display to open the window on; run 'xvfb-run make run' for a virtual one."; \
 	  exit 1; \

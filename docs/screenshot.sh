@@ -2,7 +2,7 @@
 # Takes the README's screenshots: starts Zarnith on a virtual display with a
 # window manager (so the title bars show), types 3/4 + 1/2 and clicks the
 # plus button (calculator.png), then opens the Decimals window and converts
-# 2.75 (both-windows.png).
+# 2.75 (both-windows.png), then shows the About box (about.png).
 # Needs: xvfb xauth openbox xdotool x11-utils imagemagick.
 # Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
@@ -60,6 +60,13 @@ inner() {
     read -r cx cy cw ch <<<"$(frame_of "$calc")"
     local left=$((dx < cx ? dx : cx)) right=$((dx + dw > cx + cw ? dx + dw : cx + cw))
     import -window root -crop "$((right - left))x$((cy + ch - dy))+$left+$dy" +repage "$out/both-windows.png"
+
+    xdotool windowactivate --sync "$calc"
+    xdotool key ctrl+h
+    sleep 1
+    local about
+    about=$(xdotool search --onlyvisible --name '^Zarnith$' | grep -v "^$calc\$" | head -n1)
+    import -window "$about" -frame "$out/about.png"
     kill "$app"
 }
 

@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "frmfract.h"
+#include "help.h"
 #include "windowplacement.h"
 
 #include <QCoreApplication>
@@ -21,11 +22,16 @@ void bringForward(QWidget *window)
 
 } // namespace
 
-Application::Application() : m_calculator(std::make_unique<Form1>(m_engine))
+Application::Application(std::unique_ptr<HelpViewer> help)
+    : m_help(help ? std::move(help) : std::make_unique<DesktopHelpViewer>()),
+      m_calculator(std::make_unique<Form1>(m_engine))
 {
-    placeCalculatorWindow(m_calculator.get());
-    QObject::connect(m_calculator.get(), &Form1::decimalRequested, [this] { showDecimals(); });
-    QObject::connect(m_calculator.get(), &Form1::unloading, [this] { endProgram(); });
+    Form1 *calculator = m_calculator.get();
+    placeCalculatorWindow(calculator);
+    QObject::connect(calculator, &Form1::decimalRequested, [this] { showDecimals(); });
+    QObject::connect(calculator, &Form1::aboutRequested, [this] { m_about.showModeless(); });
+    QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(); });
+    QObject::connect(calculator, &Form1::unloading, [this] { endProgram(); });
     m_calculator->show();
 }
 
@@ -40,6 +46,9 @@ void Application::showDecimals()
         FrmFract *decimals = m_decimals.get();
         placeDecimalsWindow(decimals, m_calculator.get());
         QObject::connect(decimals, &FrmFract::fractionsRequested, [this] { showCalculator(); });
+        QObject::connect(decimals, &FrmFract::aboutRequested, [this] { m_about.showModal(); });
+        QObject::connect(decimals, &FrmFract::webAddressClicked, [this] { m_about.showModeless(); });
+        QObject::connect(decimals, &FrmFract::contentsRequested, [this] { showHelp(); });
         QObject::connect(decimals, &FrmFract::exitRequested, [this] { endProgram(); });
         QObject::connect(decimals, &FrmFract::unloading, [this] { endProgram(); });
     }
@@ -51,6 +60,11 @@ void Application::showCalculator()
     bringForward(m_calculator.get());
 }
 
+void Application::showHelp()
+{
+    m_help->open(helpPath());
+}
+
 // Every window closes and the event loop ends; a second request while the
 // first is under way does nothing.
 void Application::endProgram()
@@ -58,6 +72,7 @@ void Application::endProgram()
     if (m_ending)
         return;
     m_ending = true;
+    m_about.close();
     if (m_decimals)
         m_decimals->close();
     m_calculator->close();

@@ -80,9 +80,10 @@ QLabel *addLabel(QWidget *parent, const char *name, TwipsRect r, const QString &
     return label;
 }
 
-LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness)
+LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness,
+                    LineWidget::Thickness drawn)
 {
-    auto *line = new LineWidget(parent, x1, y, x2, thickness);
+    auto *line = new LineWidget(parent, x1, y, x2, thickness, drawn);
     line->setObjectName(name);
     return line;
 }

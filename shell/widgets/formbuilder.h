@@ -3,6 +3,8 @@
 // Builds the controls of a window's definition: each named, placed in
 // twips relative to its container, with the font it is designed with.
 
+#include "linewidget.h"
+
 #include <QFont>
 #include <QKeySequence>
 #include <QString>
@@ -18,7 +20,6 @@ class QWidget;
 namespace zarnith {
 
 class BoxEdit;
-class LineWidget;
 
 struct TwipsRect {
     int left, top, width, height;
@@ -39,7 +40,8 @@ BoxEdit *addBox(QWidget *parent, const char *name, TwipsRect r, const QFont &fon
                 Qt::Alignment alignment = Qt::AlignCenter);
 // A label that sizes itself to its caption, its left edge fixed.
 QLabel *addLabel(QWidget *parent, const char *name, TwipsRect r, const QString &caption = {});
-LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness);
+LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness,
+                    LineWidget::Thickness drawn = LineWidget::Thickness::Centred);
 
 QMenu *addMenu(QMainWindow *window, const char *name, const QString &caption);
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption,

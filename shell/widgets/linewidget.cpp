@@ -6,8 +6,8 @@
 
 namespace zarnith {
 
-LineWidget::LineWidget(QWidget *parent, float x1, float y, float x2, int thickness)
-    : QWidget(parent), m_x1(x1), m_y(y), m_x2(x2), m_thickness(thickness)
+LineWidget::LineWidget(QWidget *parent, float x1, float y, float x2, int thickness, Thickness drawn)
+    : QWidget(parent), m_x1(x1), m_y(y), m_x2(x2), m_thickness(thickness), m_drawn(drawn)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     place();
@@ -23,7 +23,15 @@ void LineWidget::place()
 {
     const int left = twipsToPixels(std::min(m_x1, m_x2));
     const int right = twipsToPixels(std::max(m_x1, m_x2));
-    setGeometry(left, twipsToPixels(m_y) - m_thickness / 2, std::max(1, right - left), m_thickness);
+    const int top = twipsToPixels(m_y) - (m_drawn == Thickness::Centred ? m_thickness / 2 : 0);
+    setGeometry(left, top, std::max(1, right - left), m_thickness);
+}
+
+void LineWidget::setColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
 }
 
 void LineWidget::paintEvent(QPaintEvent *)

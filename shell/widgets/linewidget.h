@@ -4,13 +4,19 @@
 
 namespace zarnith {
 
-// A horizontal line drawn in the window-text colour. Its ends are kept in
-// twips; the widget covers exactly the line, so its geometry shows where
-// the line runs (left edge = start, right edge = end, 3 pixels thick).
+// A horizontal line, in the window-text colour unless given another. Its
+// ends are kept in twips; the widget covers exactly the line, so its
+// geometry shows where the line runs (left edge = start, right edge = end).
+// A thick line is centred on its y, or drawn inside its bounds: from y down.
 class LineWidget : public QWidget {
     Q_OBJECT
 public:
-    LineWidget(QWidget *parent, float x1, float y, float x2, int thickness = 3);
+    enum class Thickness { Centred, Inside };
+
+    LineWidget(QWidget *parent, float x1, float y, float x2, int thickness = 3,
+               Thickness drawn = Thickness::Centred);
+
+    void setColor(const QColor &color);
 
     float x1() const { return m_x1; }
     float x2() const { return m_x2; }
@@ -27,6 +33,7 @@ private:
     float m_y;
     float m_x2;
     int m_thickness;
+    Thickness m_drawn;
 };
 
 } // namespace zarnith

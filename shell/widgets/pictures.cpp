@@ -25,13 +25,14 @@ QString pictureFile(Picture picture)
     return QStringLiteral(":/pictures/op-equals.svg");
 }
 
-// Renders a drawing into a square pixmap of `pixels` device-independent
-// pixels, at the screen's pixel ratio so that it stays sharp when scaled.
-QPixmap render(const QString &file, int pixels)
+const QString kIconFile = QStringLiteral(":/pictures/zarnith-icon.svg");
+
+// Renders a drawing into a pixmap of the given device-independent size, at
+// the screen's pixel ratio so that it stays sharp when scaled.
+QPixmap render(const QString &file, QSize size)
 {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const int side = qRound(pixels * ratio);
-    QPixmap pixmap(side, side);
+    QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(file);
     QPainter painter(&pixmap);
@@ -39,6 +40,11 @@ QPixmap render(const QString &file, int pixels)
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
+}
+
+QPixmap render(const QString &file, int pixels)
+{
+    return render(file, QSize(pixels, pixels));
 }
 
 QIcon iconOf(const QString &file, std::initializer_list<int> sizes)
@@ -63,7 +69,17 @@ QIcon pictureIcon(Picture picture)
 
 QIcon programIcon()
 {
-    return iconOf(QStringLiteral(":/pictures/zarnith-icon.svg"), {16, 24, 32, 48});
+    return iconOf(kIconFile, {16, 24, 32, 48});
+}
+
+QPixmap programIconPixmap(QSize size)
+{
+    return render(kIconFile, size);
+}
+
+QPixmap aboutPicture(QSize size)
+{
+    return render(QStringLiteral(":/pictures/about-picture.svg"), size);
 }
 
 QCursor handPointer()

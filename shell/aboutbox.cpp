@@ -1,0 +1,59 @@
+#include "aboutbox.h"
+
+#include "frmabout.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zarnith {
+
+namespace {
+
+void bringForward(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+// The box has no parent window: it goes with the program.
+AboutBox::~AboutBox()
+{
+    delete m_box;
+}
+
+FrmAbout *AboutBox::load()
+{
+    auto *box = new FrmAbout;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    box->move(screen.center() - box->rect().center());
+    m_box = box;
+    return box;
+}
+
+void AboutBox::showModeless()
+{
+    if (m_box) {
+        bringForward(m_box);
+        return;
+    }
+    load()->show();
+}
+
+void AboutBox::showModal()
+{
+    if (m_box) {
+        bringForward(m_box);
+        return;
+    }
+    load()->exec();
+}
+
+void AboutBox::close()
+{
+    if (m_box)
+        m_box->close();
+}
+
+} // namespace zarnith

@@ -1,0 +1,38 @@
+#include "frmabout.h"
+
+#include "formkit.h"
+#include "version.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zarnith {
+
+namespace {
+
+// Sizes a centred label to its caption about the centre it was laid out on.
+void sizeAboutCentre(QLabel *label)
+{
+    const int centre = label->geometry().center().x();
+    label->adjustSize();
+    label->move(centre - label->width() / 2, label->y());
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
+{
+    m_ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_ui.cmdOK, &QPushButton::clicked, this, &FrmAbout::close);
+
+    // The load: the sign in front of the notice, the title as the caption,
+    // the version from the program's own version number.
+    m_ui.Label3->setText(QStringLiteral("\u00a9 ") + m_ui.Label3->text());
+    setWindowTitle(kApplicationTitle);
+    m_ui.lblVersion->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    for (QLabel *label : {m_ui.lblTitle, m_ui.lblVersion, m_ui.lblDisclaimer})
+        sizeAboutCentre(label);
+}
+
+} // namespace zarnith
