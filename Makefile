@@ -11,7 +11,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test clean
+.PHONY: all deps run-deps build run test test-sanitize clean
 
 all: build
 
@@ -50,5 +50,14 @@ run: build run-deps
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
+# The whole suite again, built with AddressSanitizer and UBSan. Leaks are
+# valgrind's part (the memcheck test), so LeakSanitizer stays off here.
+SANITIZE_DIR := build-sanitize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DZARNITH_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j$$(nproc)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

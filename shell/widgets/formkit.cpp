@@ -27,8 +27,25 @@ QFont dialogFont(double pointSize, bool bold)
     return font;
 }
 
+namespace {
+MessageSink &messageSink()
+{
+    static MessageSink sink;
+    return sink;
+}
+} // namespace
+
+void setMessageSink(MessageSink sink)
+{
+    messageSink() = std::move(sink);
+}
+
 void showMessage(QWidget *parent, const QString &text)
 {
+    if (messageSink()) {
+        messageSink()(parent, text);
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }

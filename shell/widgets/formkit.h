@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace zarnith {
@@ -29,6 +31,11 @@ QFont dialogFont(double pointSize, bool bold = false);
 // The program's message box: modal, the application title as its caption,
 // an OK button only and no icon. Returns when the user dismisses it.
 void showMessage(QWidget *parent, const QString &text);
+
+// Where messages go instead of a message box, for runs where nobody is there
+// to dismiss one (the fuzzers). An empty sink restores the message box.
+using MessageSink = std::function<void(QWidget *parent, const QString &text)>;
+void setMessageSink(MessageSink sink);
 
 // Text boxes take some shortcut keys for their own editing (Ctrl+A selects
 // all, for one). Installed on a window, this filter lets every shortcut of
