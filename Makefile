@@ -2,6 +2,7 @@
 # the Debian packages that are missing, configures and builds into build/,
 # then starts the calculator or runs every test headless.
 
+SHELL     := /bin/bash
 BUILD_DIR := build
 # To build and test: the toolchain, Qt, the fonts the windows ask for, and
 # the help compiler (chmcmd, chmls).
@@ -11,7 +12,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-sanitize clean
+.PHONY: all deps run-deps build run test test-sanitize fuzz clean
 
 all: build
 
@@ -58,6 +59,26 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j$$(nproc)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
+
+# Each fuzz target for FUZZ_SECONDS (30 by default), from the seeds in
+# tests/fuzz/corpus; what it finds beyond them stays in the build folder.
+FUZZ_DIR      := build-fuzz
+FUZZ_SECONDS  ?= 30
+FUZZ_TARGETS  := parse format calculator decimals
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+fuzz: deps
+	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"
+	cmake -S . -B $(FUZZ_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DZARNITH_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j$$(nproc)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	    -timeout=10 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/fuzz_$$t- \
+	    $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|property|Done' || true; \
+	  test "$${PIPESTATUS[0]}" = 0; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -1,0 +1,36 @@
+// The numeric-text test and the parser: they agree, and what they accept
+// converts unless out of range, and writes back to the same value.
+
+#include "fuzzcheck.h"
+#include "numbers.h"
+
+#include <cfloat>
+#include <cmath>
+
+using namespace zarnith;
+using namespace zarnith::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const QLocale &locale : kLocales) {
+        const ParsedNumber parsed = parseNumber(text, locale);
+        check(isNumericText(text, locale) == parsed.isNumeric(), "test and parser agree", text);
+        double value = 0;
+        const Outcome outcome = outcomeOf([&] { value = textToDouble(text, locale); });
+        if (!parsed.isNumeric()) {
+            check(outcome == Outcome::TypeMismatch, "not numeric is a type mismatch", text);
+            continue;
+        }
+        if (parsed.status == ParsedNumber::Status::OutOfRange) {
+            check(outcome == Outcome::Overflow, "out of range is an overflow", text);
+            continue;
+        }
+        check(outcome == Outcome::Value && std::isfinite(value), "numeric text converts", text);
+        const Outcome single = outcomeOf([&] { textToSingle(text, locale); });
+        check(single == Outcome::Value || std::fabs(value) > FLT_MAX, "float conversion in range", text);
+        const double back = textToDouble(doubleToText(value, locale), locale);
+        check(std::fabs(back - value) <= std::fabs(value) * 1e-14, "written value reads back", text);
+    }
+    return 0;
+}
