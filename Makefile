@@ -7,7 +7,7 @@ BUILD_DIR := build
 # To build and test: the toolchain, Qt, the fonts the windows ask for, and
 # the help compiler (chmcmd, chmls).
 PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
-             fonts-liberation fonts-dejavu-core fp-utils-3.2.2
+             fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind
 # To run: a help viewer and the desktop's way to open the help file with it.
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -58,7 +58,7 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DZARNITH_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j$$(nproc)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -E memcheck
 
 # Each fuzz target for FUZZ_SECONDS (30 by default), from the seeds in
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
