@@ -12,7 +12,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-sanitize fuzz clean
+.PHONY: all deps run-deps build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -80,5 +80,15 @@ fuzz: deps
 	  test "$${PIPESTATUS[0]}" = 0; \
 	done
 
+# Start-up, command latency and memory against a minimal Qt baseline built
+# the same way; prints the table and writes bench/results.md.
+BENCH_DIR := build-bench
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release -DZARNITH_BENCH=ON
+	cmake --build $(BENCH_DIR) -j$$(nproc) --target bench_startup_zarnith bench_startup_baseline \
+	  bench_commands bench_runner
+	$(BENCH_DIR)/bench/bench_runner $(BENCH_DIR)/bench/bench_startup_zarnith \
+	  $(BENCH_DIR)/bench/bench_startup_baseline $(BENCH_DIR)/bench/bench_commands bench/results.md
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)

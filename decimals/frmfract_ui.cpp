@@ -22,8 +22,8 @@ namespace {
 QFont captionFont()
 {
     QFont font = dialogFont(6.79);
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(installedFaces({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                     QStringLiteral("DejaVu Sans")}));
     return font;
 }
 

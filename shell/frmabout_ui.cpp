@@ -60,7 +60,7 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     Image2 = picture(dialog, "Image2", {39, 299, 2041, 1560}, aboutPicture);
 
     QFont title = dialogFont(12.23, true);
-    title.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")});
+    title.setFamilies(installedFaces({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")}));
     title.setWeight(QFont::Black);
     title.setItalic(true);
     lblTitle = text(dialog, "lblTitle", {480, 30, 3090, 345}, kApplicationTitle, Qt::yellow, title);

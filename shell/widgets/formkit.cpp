@@ -3,6 +3,7 @@
 #include "placement.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,11 +17,25 @@ void setTwipsGeometry(QWidget *widget, int left, int top, int width, int height)
                         twipsToPixels(height));
 }
 
+QStringList installedFaces(const QStringList &wanted)
+{
+    const QStringList installed = QFontDatabase::families();
+    QStringList faces;
+    for (const QString &face : wanted) {
+        if (installed.contains(face, Qt::CaseInsensitive))
+            faces << face;
+    }
+    return faces;
+}
+
 QFont dialogFont(double pointSize, bool bold)
 {
+    // Only the faces the system has: asking for a missing one first costs a
+    // fontconfig fallback search for every size of it.
+    static const QStringList faces = installedFaces(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(faces);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,6 +28,9 @@ void setTwipsGeometry(QWidget *widget, int left, int top, int width, int height)
 // The dialog face at a point size: the face the window was designed with,
 // else the nearest sans-serif face the system has.
 QFont dialogFont(double pointSize, bool bold = false);
+
+// Of the faces wanted, in order, those the system has.
+QStringList installedFaces(const QStringList &wanted);
 
 // The program's message box: modal, the application title as its caption,
 // an OK button only and no icon. Returns when the user dismisses it.
