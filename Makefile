@@ -12,7 +12,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-sanitize fuzz bench clean
+.PHONY: all deps run-deps build run test test-sanitize fuzz bench package test-package clean
 
 all: build
 
@@ -90,5 +90,20 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_runner $(BENCH_DIR)/bench/bench_startup_zarnith \
 	  $(BENCH_DIR)/bench/bench_startup_baseline $(BENCH_DIR)/bench/bench_commands bench/results.md
 
+# The Debian package zarnith_8.0_amd64.deb, installed under /usr.
+PACKAGE_DIR      := build-package
+PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream file
+package: deps
+	@$(MAKE) --no-print-directory install-missing WANTED="$(PACKAGE_PACKAGES)"
+	cmake -S . -B $(PACKAGE_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_DIR) -j$$(nproc) --target zarnith zarnith_help zarnith_icons zarnith_changelog
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/zarnith_*_amd64.deb
+
+# Checks the package (lintian, the validators), installs it, starts the
+# installed program headless, and removes it again.
+test-package: package
+	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_8.0_amd64.deb
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)
