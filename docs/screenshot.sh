@@ -2,7 +2,8 @@
 # Takes the README's screenshots: starts Zarnith on a virtual display with a
 # window manager (so the title bars show), types 3/4 + 1/2 and clicks the
 # plus button (calculator.png), then opens the Decimals window and converts
-# 2.75 (both-windows.png), then shows the About box (about.png).
+# 2.75 (both-windows.png), then shows the About box (about.png); last, the
+# calculator again at a scale factor of 2 (calculator-scale2.png).
 # Needs: xvfb xauth openbox xdotool x11-utils imagemagick.
 # Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
@@ -67,6 +68,20 @@ inner() {
     local about
     about=$(xdotool search --onlyvisible --name '^Zarnith$' | grep -v "^$calc\$" | head -n1)
     import -window "$about" -frame "$out/about.png"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+
+    (cd "$build" && QT_SCALE_FACTOR=2 ./zarnith) &
+    app=$!
+    calc=$(window_named Zarnith)
+    xdotool windowactivate --sync "$calc"
+    sleep 0.5
+    xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
+    xdotool type 1; xdotool key Tab; xdotool type 2
+    xdotool mousemove --window "$calc" 140 224 sleep 0.2 mousemove --window "$calc" 150 234 click 1
+    xdotool mousemove --window "$calc" 580 380
+    sleep 0.5
+    import -window "$calc" -frame "$out/calculator-scale2.png"
     kill "$app"
 }
 
