@@ -24,6 +24,21 @@ frame_of() {
     echo $((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))
 }
 
+# Types 3/4 and 1/2 into the calculator, then moves the pointer over the
+# plus button (so the sign shows), clicks it, and moves the pointer away.
+# The button's centre is at x, y in the window; the pointer then goes to
+# away_x, away_y.
+add_three_quarters_and_a_half() {
+    local calc=$1 x=$2 y=$3 away_x=$4 away_y=$5
+    xdotool windowactivate --sync "$calc"
+    sleep 0.5
+    xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
+    xdotool type 1; xdotool key Tab; xdotool type 2
+    xdotool mousemove --window "$calc" $((x - 5)) $((y - 5)) sleep 0.2 mousemove --window "$calc" "$x" "$y" click 1
+    xdotool mousemove --window "$calc" "$away_x" "$away_y"
+    sleep 0.5
+}
+
 window_named() {
     local win=""
     for _ in $(seq 50); do
@@ -40,14 +55,7 @@ inner() {
     local app=$!
     local calc
     calc=$(window_named Zarnith)
-    xdotool windowactivate --sync "$calc"
-    sleep 0.5
-    xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
-    xdotool type 1; xdotool key Tab; xdotool type 2
-    # The pointer moves over the plus button (showing the sign), then clicks.
-    xdotool mousemove --window "$calc" 70 112 sleep 0.2 mousemove --window "$calc" 75 117 click 1
-    xdotool mousemove --window "$calc" 290 190
-    sleep 0.5
+    add_three_quarters_and_a_half "$calc" 75 117 290 190
     import -window "$calc" -frame "$out/calculator.png"
 
     xdotool key ctrl+F2
@@ -74,13 +82,7 @@ inner() {
     (cd "$build" && QT_SCALE_FACTOR=2 ./zarnith) &
     app=$!
     calc=$(window_named Zarnith)
-    xdotool windowactivate --sync "$calc"
-    sleep 0.5
-    xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
-    xdotool type 1; xdotool key Tab; xdotool type 2
-    xdotool mousemove --window "$calc" 140 224 sleep 0.2 mousemove --window "$calc" 150 234 click 1
-    xdotool mousemove --window "$calc" 580 380
-    sleep 0.5
+    add_three_quarters_and_a_half "$calc" 150 234 580 380
     import -window "$calc" -frame "$out/calculator-scale2.png"
     kill "$app"
 }

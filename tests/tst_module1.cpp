@@ -4,6 +4,7 @@
 
 #include "errorof.h"
 #include "module1.h"
+#include "resultfields.h"
 
 #include <QTest>
 
@@ -11,17 +12,6 @@ using namespace zarnith;
 using namespace zarnith::test;
 
 namespace {
-
-// Records the engine's writes, in the order it makes them.
-class RecordingDisplay : public ResultDisplay {
-public:
-    QStringList writes;
-    QString whole, numerator, denominator;
-
-    void showNumerator(const QString &text) override { writes << "N:" + text; numerator = text; }
-    void showDenominator(const QString &text) override { writes << "D:" + text; denominator = text; }
-    void showWhole(const QString &text) override { writes << "W:" + text; whole = text; }
-};
 
 using Routine = void (Module1::*)(const Variant &, const Variant &);
 
@@ -140,7 +130,7 @@ void TestModule1::operations()
     QFETCH(QString, numerator);
     QFETCH(QString, denominator);
 
-    RecordingDisplay display;
+    ResultFields display;
     Module1 engine(&display);
     QCOMPARE(run(engine, n1, d1, op[0], n2, d2), error);
     if (error != kNone) {
@@ -161,7 +151,7 @@ void TestModule1::operations()
 
 void TestModule1::writeOrder()
 {
-    RecordingDisplay display;
+    ResultFields display;
     Module1 engine(&display);
     QCOMPARE(run(engine, "3", "4", '+', "1", "2"), kNone);
     QCOMPARE(display.writes, QStringList({"N:1", "D:4", "W:1"}));
@@ -173,7 +163,7 @@ void TestModule1::writeOrder()
 
 void TestModule1::errorKeepsDisplay()
 {
-    RecordingDisplay display;
+    ResultFields display;
     Module1 engine(&display);
     QCOMPARE(run(engine, "1", "2", '+', "1", "3"), kNone);
     display.writes.clear();

@@ -4,6 +4,7 @@
 
 #include "errorof.h"
 #include "module1.h"
+#include "resultfields.h"
 
 #include <QTest>
 
@@ -14,14 +15,6 @@ using namespace zarnith;
 using namespace zarnith::test;
 
 namespace {
-
-class Fields : public ResultDisplay {
-public:
-    QString whole, numerator, denominator;
-    void showNumerator(const QString &text) override { numerator = text; }
-    void showDenominator(const QString &text) override { denominator = text; }
-    void showWhole(const QString &text) override { whole = text; }
-};
 
 struct Expected {
     bool divisionByZero = false;
@@ -96,7 +89,7 @@ void TestRandom::againstExactArithmetic()
         return std::uniform_int_distribution<int>(low, high)(random);
     };
     const char ops[] = {'+', '-', '*', '/'};
-    Fields fields;
+    ResultFields fields;
     Module1 engine(&fields);
     int divisionsByZero = 0;
     for (int i = 0; i < 10000; ++i) {

@@ -5,6 +5,7 @@
 #include "fuzzcheck.h"
 #include "module1.h"
 #include "numbers.h"
+#include "resultfields.h"
 
 #include <cmath>
 #include <numeric>
@@ -13,14 +14,6 @@ using namespace zarnith;
 using namespace zarnith::fuzz;
 
 namespace {
-
-class Fields : public ResultDisplay {
-public:
-    QString whole, numerator, denominator;
-    void showNumerator(const QString &text) override { numerator = text; }
-    void showDenominator(const QString &text) override { denominator = text; }
-    void showWhole(const QString &text) override { whole = text; }
-};
 
 using Routine = void (Module1::*)(const Variant &, const Variant &);
 const Routine kRoutines[] = {&Module1::AddFractions, &Module1::SubtractFractions,
@@ -43,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QStringList texts = fields(data, size, 4);
     const QString what = texts.join(u'|');
-    Fields shown;
+    test::ResultFields shown;
     Module1 engine(&shown);
     for (int op = 0; op < 4; ++op) {
         shown = {};
