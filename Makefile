@@ -71,13 +71,15 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DZARNITH_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$$(nproc)
-	@set -e; for t in $(FUZZ_TARGETS); do \
+	@for t in $(FUZZ_TARGETS); do \
 	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
-	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
-	    -timeout=10 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/fuzz_$$t- \
-	    $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|property|Done' || true; \
-	  test "$${PIPESTATUS[0]}" = 0; \
+	  if ! ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	      -timeout=10 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/fuzz_$$t- \
+	      $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t > $(FUZZ_DIR)/fuzz_$$t.log 2>&1; then \
+	    tail -n 40 $(FUZZ_DIR)/fuzz_$$t.log; exit 1; \
+	  fi; \
+	  grep -E '^Done|number_of_executed_units' $(FUZZ_DIR)/fuzz_$$t.log; \
 	done
 
 # Start-up, command latency and memory against a minimal Qt baseline built

@@ -38,6 +38,7 @@ private slots:
     void decimalPattern();
     void fractionPattern_data();
     void fractionPattern();
+    void largestDoubles();
     void variantKinds();
     void variantErrors();
     void placement_data();
@@ -332,6 +333,16 @@ void TestNumbers::fractionPattern()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(fractionPatternText(value), text);
+}
+
+void TestNumbers::largestDoubles()
+{
+    // At 15 significant digits the largest doubles round up past the double
+    // range: the text is as the rule gives it, and reads back as an overflow.
+    QCOMPARE(doubleToText(-DBL_MAX, kEnglish), QStringLiteral("-1.79769313486232E+308"));
+    QCOMPARE(errorOf([] { textToDouble(doubleToText(DBL_MAX, kEnglish), kEnglish); }), kOverflow);
+    QCOMPARE(doubleToText(1.79769313486231e308, kEnglish), QStringLiteral("1.79769313486231E+308"));
+    QCOMPARE(errorOf([] { textToDouble(QStringLiteral("1.79769313486231E+308"), kEnglish); }), kNone);
 }
 
 void TestNumbers::variantKinds()
