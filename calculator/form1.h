@@ -14,8 +14,6 @@ class Form1 : public QMainWindow, private ResultDisplay {
 public:
     explicit Form1(Module1 &engine, QWidget *parent = nullptr);
 
-    const Form1Ui &ui() const { return m_ui; }
-
 signals:
     // The Decimal command (button, menu entry, shortcut).
     void decimalRequested();

@@ -14,7 +14,6 @@ public:
 
     // The limit for what the user types or pastes (0: none).
     void setInputLimit(int characters);
-    int inputLimit() const { return m_inputLimit; }
 
     // Writes text as the program's result, whatever its length.
     void setProgramText(const QString &text);

@@ -20,7 +20,6 @@ public:
 
     float x1() const { return m_x1; }
     float x2() const { return m_x2; }
-    float y() const { return m_y; }
     void setX2(float twips);
 
 protected:
