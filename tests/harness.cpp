@@ -1,0 +1,165 @@
+#include "harness.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace zarnith::test {
+
+QStringList caseLines(const char *table)
+{
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(table).split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(u'#'))
+            lines << trimmed;
+    }
+    return lines;
+}
+
+void addCases(const char *table)
+{
+    QTest::addColumn<QString>("line");
+    for (const QString &line : caseLines(table))
+        QTest::newRow(qPrintable(line)) << line;
+}
+
+QStringList columns(const QString &line, int count)
+{
+    QStringList parts = line.split(u'|');
+    for (QString &part : parts)
+        part = part.trimmed();
+    while (parts.size() < count)
+        parts << QString();
+    return parts;
+}
+
+QStringList words(const QString &column)
+{
+    QStringList result;
+    for (QString word : column.split(u' ', Qt::SkipEmptyParts))
+        result << (word == u"_" ? QString() : word.replace(u'~', u' '));
+    return result;
+}
+
+int errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const EngineError &e) {
+        return int(e.kind());
+    }
+    return kNone;
+}
+
+QString errorName(int kind)
+{
+    switch (kind) {
+    case int(EngineError::Kind::TypeMismatch):
+        return QStringLiteral("mismatch");
+    case int(EngineError::Kind::DivisionByZero):
+        return QStringLiteral("division by zero");
+    case int(EngineError::Kind::Overflow):
+        return QStringLiteral("overflow");
+    }
+    return QStringLiteral("ok");
+}
+
+QList<ShownMessage> messagesDuring(const std::function<void()> &action,
+                                   const std::function<void()> &whileShown)
+{
+    QList<ShownMessage> shown;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        shown << ShownMessage{box->windowTitle(), box->text(),
+                              ok && box->buttons().size() == 1 && ok->icon().isNull()
+                                  && box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull()
+                                  && box->isModal()};
+        if (whileShown)
+            whileShown();
+        if (ok)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    });
+    watcher.start();
+    action();
+    watcher.stop();
+    return shown;
+}
+
+QStringList messageTexts(const std::function<void()> &action)
+{
+    QStringList texts;
+    for (const ShownMessage &message : messagesDuring(action))
+        texts << message.text;
+    return texts;
+}
+
+void click(QWidget *widget)
+{
+    const QPoint centre = widget->rect().center();
+    QTest::mouseMove(widget, centre - QPoint(3, 3));
+    QTest::mouseMove(widget, centre);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, centre);
+}
+
+void typeInto(QWidget *box, const QString &text)
+{
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+}
+
+bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
+{
+    auto *menu = named<QMenu>(window, menuName);
+    auto *entry = named<QAction>(window, entryName);
+    if (!menu || !entry)
+        return false;
+    QMenuBar *bar = window->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitForWindowExposed(menu))
+        return false;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    return true;
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
+}
+
+namespace {
+QtMessageHandler g_testLog = nullptr;
+
+void dropPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    g_testLog(type, context, message);
+}
+} // namespace
+
+void quietPlatformWarnings()
+{
+    g_testLog = qInstallMessageHandler(dropPlatformWarnings);
+}
+
+} // namespace zarnith::test
