@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include "errors.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMainWindow>
@@ -11,22 +13,16 @@
 
 namespace zarnith::test {
 
-QStringList caseLines(const char *table)
-{
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(table).split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith(u'#'))
-            lines << trimmed;
-    }
-    return lines;
-}
-
-void addCases(const char *table)
+void addCases(const char *table, const QStringList &prefixes)
 {
     QTest::addColumn<QString>("line");
-    for (const QString &line : caseLines(table))
-        QTest::newRow(qPrintable(line)) << line;
+    for (const QString &prefix : prefixes) {
+        for (const QString &raw : QString::fromUtf8(table).split(u'\n')) {
+            const QString line = raw.trimmed();
+            if (!line.isEmpty() && !line.startsWith(u'#'))
+                QTest::newRow(qPrintable(prefix + line)) << prefix + line;
+        }
+    }
 }
 
 QStringList columns(const QString &line, int count)
@@ -47,27 +43,21 @@ QStringList words(const QString &column)
     return result;
 }
 
-int errorOf(const std::function<void()> &f)
+QString outcome(const std::function<QString()> &f)
 {
     try {
-        f();
+        return f();
     } catch (const EngineError &e) {
-        return int(e.kind());
-    }
-    return kNone;
-}
-
-QString errorName(int kind)
-{
-    switch (kind) {
-    case int(EngineError::Kind::TypeMismatch):
-        return QStringLiteral("mismatch");
-    case int(EngineError::Kind::DivisionByZero):
-        return QStringLiteral("division by zero");
-    case int(EngineError::Kind::Overflow):
+        switch (e.kind()) {
+        case EngineError::Kind::TypeMismatch:
+            return QStringLiteral("mismatch");
+        case EngineError::Kind::DivisionByZero:
+            return QStringLiteral("division by zero");
+        case EngineError::Kind::Overflow:
+            break;
+        }
         return QStringLiteral("overflow");
     }
-    return QStringLiteral("ok");
 }
 
 QList<ShownMessage> messagesDuring(const std::function<void()> &action,
@@ -96,14 +86,6 @@ QList<ShownMessage> messagesDuring(const std::function<void()> &action,
     action();
     watcher.stop();
     return shown;
-}
-
-QStringList messageTexts(const std::function<void()> &action)
-{
-    QStringList texts;
-    for (const ShownMessage &message : messagesDuring(action))
-        texts << message.text;
-    return texts;
 }
 
 void click(QWidget *widget)

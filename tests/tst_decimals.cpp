@@ -1,0 +1,277 @@
+// The Decimals window, driven through its real widgets, in the C locale and
+// in German (decimal comma): its three conversions with the nearest
+// sixty-fourth, its messages, and its boxes' behaviour.
+
+#include "frmfract.h"
+#include "harness.h"
+#include "module1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zarnith;
+using namespace zarnith::test;
+
+namespace {
+
+// typed: whole numerator/denominator decimal, then the command (a button,
+// a shortcut pressed in the box typed last, or Functions>Clear); several
+// steps with ";". "*" leaves a box alone, "_" empties it, "~" is a blank.
+// | shown: the same boxes ("*" is not looked at) | the nearest sixty-fourth
+// | the message on the way. A "." in a box is the locale's separator.
+const char *const kScenarios = R"(
+    _ 3/8 * F→D                     | 0 3/8 .375         | 3/8
+    1 1/2 * F→D                     | 1 */* 1.5          | > 63/64
+    2 4/2 * F→D                     | 2 */* 4.           | > 63/64
+    0 1/3 * Ctrl+D                  | * */* .3333333333  | 21/64
+    0 2/3 * F→D                     | * */* .6666666667  | 43/64
+    -2 1/4 * F→D                    | * */* -1.75        | _
+    1.3 1/4 * F→D                   | * */* 1.5          | > 63/64
+    -1 1/1 * F→D                    | * */* .            | < 1/64
+    * */* * F→D                     | 0 0/0 _            | < 1/64
+    0 3/8 * F→D; * */0 * F→D        | * */* .375         | 3/8
+    0 1/2 * F→D; * */-4 * F→D       | * */* .5           | 1/2
+    0 1/4 * F→D; * -1/* * F→D       | * */* .25          | 1/4
+    5 0/4 * F→D                     | 5 */* _            | < 1/64
+    0 0.1/1 * F→D                   | * */* .1000000015  | *
+    0 16777217/1 * F→D              | * */* 16777216.    | *
+    _ abc/2 * F→D                   | 0 */* _            | _ | Numbers ONLY!  Check you Numerator
+    0 x/y * F→D                     | * */* *            | * | Numbers ONLY!  Check you Numerator
+    0 1/2/3 * F→D                   | * */* *            | * | Numbers ONLY!  Check you Numerator
+    0 ~~/3 * F→D                    | * */* *            | * | Numbers ONLY!  Check you Numerator
+    0 1/z * F→D                     | * */* *            | * | Numbers ONLY!  Check you Denominator
+    a 1/2 * Ctrl+D                  | a */* _            | _ | Numbers ONLY!  Check you Whole Number
+    0 1e39/1 * F→D                  | * */* _            | _ | COME ON NOW... Keep those numbers small please.
+    1e9 1/1e30 * F→D                | * */* _            | _ | COME ON NOW... Keep those numbers small please.
+    _ _/4 * F→D                     | _ _/4 _            | _
+    * */* 0.5 D→F                   | 0 1/2 0.5          | 1/2
+    * */* 0.35 D→F                  | 0 7/20 *           | 11/32
+    * */* 0.015625 D→F              | 0 1/64 *           | 1/64
+    * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64
+    7 */* 1 D→F                     | 0 1/1 *            | > 63/64
+    * */* 3 D→F                     | 3 _/1 *            | > 63/64
+    * */* 0 D→F                     | 0 _/1 *            | < 1/64
+    * */* 100.01 D→F                | 100 781/78125 *    | *
+    * */* 0.3333333 D→F             | 0 3333333/10000000 * | 21/64
+    * */* 0.12345678 D→F            | 0 154321/1250000 * | *
+    * */* 5e-8 D→F                  | 0 _/1 *            | < 1/64
+    * */* 6e-8 D→F                  | 0 1/10000000 *     | *
+    * */* 0.5 D→F; * */* -0.5 D→F   | 0 -1/2 *           | _
+    * */* -1.5 D→F                  | 0 -3/2 *           | _
+    * */* 1.5 D→F; * */* 0.5 D→F    | 0 1/2 *            | 1/2
+    * */* 2.75 D→F; * */* 1 D→F     | 0 1/1 *            | > 63/64
+    * */* 200 D→F                   | 200 _/1 *          | > 63/64
+    * */* -214.7 D→F                | 0 -16773438/78125 * | _
+    * */* abc D→F                   | 0 0/0 _            | _ | Numbers ONLY!
+    * */* . Ctrl+F                  | 0 0/0 _            | _ | Numbers ONLY!
+    * */* 0.5 D→F; * */* 300 D→F    | 0 1/2 300          | 1/2 | COME ON NOW... Keep those numbers small please.
+    * */* 214.75 D→F                | 0 0/0 214.75       | _ | COME ON NOW... Keep those numbers small please.
+    * */* _ D→F                     | 0 0/0 _            | _
+    5 007/0 * Reduce                | 5 7/0 *            | *
+    * 1e3/0 * Reduce                | 0 1000/0 *         | *
+    0 3/-6 * Ctrl+R                 | 0 -1/2 *           | *
+    1 8/4 * Reduce                  | 3 0/0 *            | *
+    0 0/5 * Reduce                  | 0 0/0 *            | *
+    2 2/4 * Reduce                  | 2 1/2 *            | *
+    1 7/2 * Reduce                  | 4 1/2 *            | *
+    0 -7/2 * Reduce                 | 0 -7/2 *           | *
+    * */* 2.75 D→F; * 6/8 * Reduce  | 2 3/4 *            | *
+    0 5/2.5 * Reduce                | 2 0/0 *            | *
+    0 7/3.5 * Reduce                | 1 0/0 *            | *
+    0 16777217/0 * Reduce           | 0 1.677722E+07/0 * | *
+    0 abc/5 * Reduce                | 0 abc/5 *          | * | Error.......Numbers Only
+    0 _/5 * Reduce                  | 0 _/5 *            | * | Error.......Numbers Only
+    0 1/0.4 * Reduce                | 0 1/0.4 *          | * | Error.......Numbers Only
+    0 3e9/1 * Ctrl+R                | 0 3e9/1 *          | * | Error.......Numbers Only
+    _ 1/2 * Reduce                  | _ 1/2 *            | * | Error.......Numbers Only
+    x 1/2 * Reduce                  | x 1/2 *            | * | Error.......Numbers Only
+    _ 3/0 * Reduce                  | _ 3/0 *            | *
+    * */* 1.5 D→F; 9 */* * Clear    | 0 0/0 _            | _
+    * */* 1.5 D→F; * */* * Functions>Clear | 0 0/0 _     | _
+)";
+
+const QStringList kBoxes = {"txtWholeNum", "txtNumerator", "txtDenominator", "txtDecimal"};
+const QMap<QString, QString> kButtons = {
+    {"F→D", "cmdResult0"}, {"D→F", "cmdResult1"}, {"Reduce", "cmdReduce"}, {"Clear", "cmdClear"}};
+
+// "W n/d decimal" as the texts of the four boxes, in the locale.
+QStringList boxTexts(const QString &written)
+{
+    const QStringList w = words(written);
+    const qsizetype slash = w[1].lastIndexOf(u'/');
+    QStringList texts = {w[0], w[1].left(slash), w[1].mid(slash + 1), w[2]};
+    for (QString &text : texts) {
+        if (text == u"_")
+            text.clear();
+        else if (text != u"*")
+            text.replace(u'.', QLocale().decimalPoint());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestDecimals : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { quietPlatformWarnings(); }
+    void init();
+    void cleanup();
+
+    void scenarios_data() { addCases(kScenarios, {"", "de: "}); }
+    void scenarios();
+    void load();
+    void keys();
+    void longTextsShownWhole();
+    void looks();
+
+private:
+    QLineEdit *box(const QString &name) const { return named<QLineEdit>(m_window.get(), name); }
+    QString shown(int i) const;
+
+    std::unique_ptr<Module1> m_engine;
+    std::unique_ptr<FrmFract> m_window;
+};
+
+void TestDecimals::init()
+{
+    m_engine = std::make_unique<Module1>();
+    m_engine->varResultDenominator = Variant::int16(7);
+    m_window = std::make_unique<FrmFract>(*m_engine);
+    QVERIFY(showActive(m_window.get()));
+}
+
+void TestDecimals::cleanup()
+{
+    m_window.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+// Box i of kBoxes, or (i = 4) the nearest sixty-fourth.
+QString TestDecimals::shown(int i) const
+{
+    return i < 4 ? box(kBoxes[i])->text() : named<QLabel>(m_window.get(), "Label2")->text();
+}
+
+void TestDecimals::scenarios()
+{
+    QFETCH(QString, line);
+    const bool german = line.startsWith("de: ");
+    QLocale::setDefault(german ? QLocale(QLocale::German) : QLocale::c());
+    const QStringList c = columns(german ? line.mid(4) : line, 4);
+    QStringList messages;
+    for (const QString &step : c[0].split(u';')) {
+        const QStringList typed = boxTexts(step);
+        QLineEdit *last = box("txtNumerator");
+        for (int i = 0; i < 4; ++i) {
+            if (typed[i] != u"*")
+                typeInto(last = box(kBoxes[i]), typed[i]);
+        }
+        const QString command = words(step).last();
+        for (const ShownMessage &message : messagesDuring([&] {
+                 if (kButtons.contains(command))
+                     QTest::mouseClick(named<QPushButton>(m_window.get(), kButtons[command]), Qt::LeftButton);
+                 else if (command.contains(u'>'))
+                     QVERIFY(chooseMenuEntry(m_window.get(), "mnuFunctions", "mnuClear"));
+                 else
+                     QTest::keySequence(last, QKeySequence(command));
+             })) {
+            QVERIFY(message.plain && message.caption == "Zarnith");
+            messages << message.text;
+        }
+    }
+    const QStringList expected = boxTexts(c[1]) << (c[2] == u"_" ? QString() : c[2]);
+    for (int i = 0; i < 5; ++i) {
+        if (expected[i] != u"*")
+            QCOMPARE(shown(i), expected[i]);
+    }
+    QCOMPARE(messages.join(u'\n'), c[3]);
+}
+
+void TestDecimals::load()
+{
+    // 0 in three boxes, the engine's result denominator 0, the caret in the
+    // numerator.
+    QCOMPARE(shown(0) + shown(1) + shown(2) + shown(3) + shown(4), "000");
+    QCOMPARE(m_engine->varResultDenominator.toText(), "0");
+    QCOMPARE(QApplication::focusWidget(), box("txtNumerator"));
+}
+
+void TestDecimals::keys()
+{
+    // Tab walks the boxes and buttons; a box reached selects its text, so
+    // that what is typed next replaces it.
+    typeInto(box("txtDecimal"), "12.5");
+    QTest::mouseClick(box("txtNumerator"), Qt::LeftButton);
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+        if (visited.last() == "txtDecimal")
+            QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
+    }
+    QCOMPARE(visited.join(u' '), "txtDenominator txtWholeNum txtDecimal cmdClear cmdReduce cmdResult0 "
+                                 "cmdResult1 txtNumerator");
+    // Enter and Esc press nothing; typing stops at each box's limit.
+    typeInto(box("txtDenominator"), "4");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(box("txtDenominator"), key);
+    QCOMPARE(shown(3) + shown(4), "12.5");
+    for (const auto &[name, limit] : {std::pair{"txtDecimal", 10}, {"txtNumerator", 8}, {"txtDenominator", 9},
+                                      {"txtWholeNum", 3}}) {
+        typeInto(box(name), "1234567890123");
+        QCOMPARE(box(name)->text(), QString("1234567890123").left(limit));
+    }
+}
+
+void TestDecimals::longTextsShownWhole()
+{
+    // What the program writes is shown whole, also past a box's limit.
+    typeInto(box("txtNumerator"), "1");
+    typeInto(box("txtDenominator"), "3");
+    QTest::mouseClick(named<QPushButton>(m_window.get(), "cmdResult0"), Qt::LeftButton);
+    typeInto(box("txtNumerator"), "16777217");
+    typeInto(box("txtDenominator"), "0");
+    QTest::mouseClick(named<QPushButton>(m_window.get(), "cmdReduce"), Qt::LeftButton);
+    for (QLineEdit *b : {box("txtDecimal"), box("txtNumerator")})
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 4, qPrintable(b->text()));
+}
+
+void TestDecimals::looks()
+{
+    // The nearest sixty-fourth stands in a field of the text-box colour.
+    typeInto(box("txtDecimal"), "0.5");
+    QTest::mouseClick(named<QPushButton>(m_window.get(), "cmdResult1"), Qt::LeftButton);
+    auto *approx = named<QLabel>(m_window.get(), "Label2");
+    const QPoint corner = approx->mapTo(m_window.get(), QPoint(1, 1));
+    QCOMPARE(m_window->grab().toImage().pixelColor(corner), approx->palette().color(QPalette::Base));
+    // The long captions are drawn on two lines inside their buttons.
+    for (const char *name : {"cmdResult0", "cmdResult1"}) {
+        auto *button = named<QPushButton>(m_window.get(), name);
+        const QImage image = button->grab().toImage();
+        const int ink = qGray(button->palette().color(QPalette::ButtonText).rgb());
+        const int paper = qGray(button->palette().color(QPalette::Button).rgb());
+        QList<int> inkRows;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            for (int x = 3; x < image.width() - 3; ++x) {
+                if (qAbs(qGray(image.pixel(x, y)) - ink) < qAbs(paper - ink) / 3) {
+                    inkRows << y;
+                    break;
+                }
+            }
+        }
+        QVERIFY2(!inkRows.isEmpty(), name);
+        // Two bands of text: a gap of blank rows between the first and last.
+        bool gap = false;
+        for (int i = 1; i < inkRows.size(); ++i)
+            gap = gap || inkRows[i] - inkRows[i - 1] > 2;
+        QVERIFY2(gap, name);
+    }
+}
+
+QTEST_MAIN(TestDecimals)
+#include "tst_decimals.moc"

@@ -1,0 +1,295 @@
+// The number rules, the fraction engine's own steps and the nearest
+// sixty-fourth, one rule a line; and the engine against exact rational
+// arithmetic over random fractions.
+
+#include "harness.h"
+#include "module1.h"
+#include "numbers.h"
+#include "placement.h"
+#include "sixtyfourths.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cfloat>
+#include <numeric>
+#include <random>
+
+using namespace zarnith;
+using namespace zarnith::test;
+
+namespace {
+
+// [de] rule argument(s) = what it gives, or the error it raises. "de" runs
+// the rule in German (decimal comma); "_" is the empty text.
+const char *const kRules = R"(
+    read "  7 " = 7
+    read +3 = 3
+    read .5 = 0.5
+    read 5. = 5
+    read 2.5E-02 = 0.025
+    read 1e-400 = 0
+    read -1e400 = overflow
+    read "" = mismatch
+    read "   " = mismatch
+    read 12a = mismatch
+    read - = mismatch
+    read . = mismatch
+    read 1.2.3 = mismatch
+    read 1,000 = mismatch
+    read 1e = mismatch
+    read e5 = mismatch
+    read inf = mismatch
+    read --1 = mismatch
+    de read 1,5 = 1.5
+    de read 2,5e3 = 2500
+    de read 1.5 = mismatch
+    de read , = mismatch
+    round 1.5 = 2
+    round 2.5 = 2
+    round -2.5 = -2
+    round 2.5001 = 3
+    round 2147483647.5 = overflow
+    round -2147483648.5 = -2147483648
+    round nan = overflow
+    -7 \ 2 = -3
+    7.5 \ 2.5 = 4
+    1 \ 0.5 = division by zero
+    -2147483648 \ -1 = overflow
+    -7 mod 2 = -1
+    7 mod -2 = 1
+    -2147483648 mod -1 = 0
+    text -0 = 0
+    text -0.25 = -0.25
+    text 0.333333333333333333 = 0.333333333333333
+    text 999999999999999 = 999999999999999
+    text 1e15 = 1E+15
+    text 0.000015 = 1.5E-05
+    text 0.0001 = 0.0001
+    text 1.5e300 = 1.5E+300
+    de text -0.000025 = -2,5E-05
+    text7 16777216 = 1.677722E+07
+    text7 1234567 = 1234567
+    text7 9999999.6 = 1E+07
+    decimal -0.25 = -.25
+    decimal 0 = .
+    decimal 0.66666666666666663 = .6666666667
+    decimal 0.00000000005 = .0000000001
+    decimal -0.00000000004 = .
+    decimal 0.99999999999 = 1.
+    decimal 1e20 = 100000000000000000000.
+    de decimal 4 = 4,
+    fraction 0.4 = _
+    fraction -2.5 = -3
+    fraction 3000000000 = 3000000000
+    left 15360 4755 = 5302
+    left 1000 1301 = -150
+    left 1001.5 0 = 501
+    top 11520 3555 = 7076.25
+    reduce 10/8 = 0 5/4
+    reduce 4/-2 = -2 0/0
+    reduce -2/0 = 0 -2/0
+    reduce 1073741824/2147483646 = 0 536870912/1073741823
+    999/1 × 2149633/1 = 2147483367 0/0
+    999/1 × 2149634/1 = overflow
+    0/0 + 0/0 = division by zero
+    64ths 0.00781245 = < 1/64
+    64ths 0.0078125 = 1/64
+    64ths 0.02343755 = 1/32
+    64ths 0.5078125 = 1/2
+    64ths 0.5078126 = 33/64
+    64ths 0.9921875 = 63/64
+    64ths 0.99219 = > 63/64
+    64ths -1e-300 = _
+)";
+
+// The display as the engine writes it: "N:1 D:4 W:1", in the order written.
+struct Writes : ResultDisplay {
+    QStringList log;
+    void showNumerator(const QString &t) override { log << "N:" + t; }
+    void showDenominator(const QString &t) override { log << "D:" + t; }
+    void showWhole(const QString &t) override { log << "W:" + t; }
+};
+
+using Routine = void (Module1::*)(const Variant &, const Variant &);
+const QMap<QString, Routine> kRoutines = {{"+", &Module1::AddFractions}, {"-", &Module1::SubtractFractions},
+                                          {"×", &Module1::MultiplyFractions}, {"÷", &Module1::DivideFractions}};
+
+// Runs an operation as the calculator does: the first fraction as texts in
+// the result state, the second as arguments.
+void operate(Module1 &engine, const QString &op, const QStringList &fractions)
+{
+    const QStringList first = fractions[0].split(u'/');
+    const QStringList second = fractions[1].split(u'/');
+    engine.ResetResult();
+    engine.varResultNumerator = Variant::text(first[0]);
+    engine.varResultDenominator = Variant::text(first[1]);
+    (engine.*kRoutines[op])(Variant::text(second[0]), Variant::text(second[1]));
+}
+
+QString shown(const Module1 &engine)
+{
+    return engine.varResultWhole.toText() + u' ' + engine.varResultNumerator.toText() + u'/'
+        + engine.varResultDenominator.toText();
+}
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void rules_data() { addCases(kRules); }
+    void rules();
+    void floatRange();
+    void variants();
+    void writeOrderAndState();
+    void againstExactArithmetic();
+};
+
+void TestEngine::rules()
+{
+    QFETCH(QString, line);
+    QString rule = line.section(u'=', 0, 0).trimmed();
+    const QString expected = line.section(u'=', 1).trimmed().remove(u'_');
+    const QLocale locale = rule.startsWith("de ") ? QLocale(QLocale::German) : QLocale::c();
+    rule.remove(QRegularExpression("^de "));
+    const QString verb = rule.section(u' ', 0, 0);
+    const QString argument = rule.section(u' ', 1).remove(u'"');
+    const double x = argument.section(u' ', 0, 0).toDouble();
+    const double y = argument.section(u' ', 1, 1).toDouble();
+    const QStringList parts = rule.split(u' ');
+
+    if (verb == "read") // the test and the conversion agree
+        QCOMPARE(isNumericText(argument, locale), expected != "mismatch");
+    bool number = true; // a value compared as a number, else a text
+    Module1 engine;
+    const QString got = outcome([&]() -> QString {
+        if (verb == "read")
+            return QString::number(textToDouble(argument, locale), 'g', 17);
+        if (verb == "round")
+            return QString::number(roundToInt32(x));
+        if (verb == "left")
+            return QString::number(centredLeft(x, y));
+        if (verb == "top")
+            return QString::number(calculatorTop(x, y));
+        number = false;
+        if (verb == "text")
+            return doubleToText(x, locale);
+        if (verb == "text7")
+            return singleToText(float(x), locale);
+        if (verb == "decimal")
+            return decimalPatternText(x, locale);
+        if (verb == "fraction")
+            return fractionPatternText(x);
+        if (verb == "64ths")
+            return nearestSixtyFourth(x);
+        if (verb == "reduce") {
+            engine.ResetResult();
+            engine.varResultNumerator = Variant::real(argument.section(u'/', 0, 0).toDouble());
+            engine.varResultDenominator = Variant::real(argument.section(u'/', 1).toDouble());
+            engine.ReduceResult();
+            return shown(engine);
+        }
+        if (parts[1] == "\\" || parts[1] == "mod") {
+            number = true;
+            const double a = parts[0].toDouble(), b = parts[2].toDouble();
+            return QString::number(parts[1] == "mod" ? integerModulo(a, b) : integerDivide(a, b));
+        }
+        operate(engine, parts[1], {parts[0], parts[2]});
+        return shown(engine);
+    });
+    bool numeric[2];
+    if (number && got.toDouble(&numeric[0]) == expected.toDouble(&numeric[1]) && numeric[0] && numeric[1])
+        return;
+    QCOMPARE(got, expected);
+}
+
+void TestEngine::floatRange()
+{
+    // Below half a unit past the largest float it rounds down to it; from
+    // there on it overflows.
+    QCOMPARE(toSingle(double(FLT_MAX) + 0x1p102), FLT_MAX);
+    QCOMPARE(outcome([] { return QString::number(toSingle(double(FLT_MAX) + 0x1p103)); }), "overflow");
+    QCOMPARE(outcome([] { return QString::number(textToSingle("-1e39")); }), "overflow");
+    // The 15-digit text of the largest double reads back as an overflow.
+    QCOMPARE(outcome([] { return QString::number(textToDouble(doubleToText(DBL_MAX))); }), "overflow");
+}
+
+void TestEngine::variants()
+{
+    // Integer kinds write digits, floats by their width, text as it is.
+    const QLocale c = QLocale::c();
+    QCOMPARE(QStringList({Variant::int32(-2147483647).toText(), Variant::single(0.1f).toText(c),
+                          Variant::real(double(0.1f)).toText(c), Variant::text(" 7").toText(), Variant().toText()}),
+             QStringList({"-2147483647", "0.1", "0.100000001490116", " 7", ""}));
+    // \ and Mod give 32-bit integers, the rest 64-bit floats; abs and
+    // negation keep the kind, widening an integer that overflows it.
+    using K = Variant::Kind;
+    const QList<K> kinds = {integerDivide(Variant::text("7"), Variant::real(2)).kind(),
+                            modulo(Variant::real(7), Variant::real(2)).kind(),
+                            (Variant::text("3") * Variant::text("4")).kind(), (-Variant::int16(5)).kind(),
+                            (-Variant::int16(-32768)).kind(), abs(Variant::single(-1.5f)).kind()};
+    QVERIFY(kinds == QList<K>({K::Int32, K::Int32, K::Double, K::Int16, K::Int32, K::Single}));
+    QCOMPARE(abs(Variant::int32(INT32_MIN)).number(), 2147483648.0);
+    QCOMPARE(floor(Variant::real(-2.5)).number(), -3.0);
+    QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
+    // Errors of the arithmetic itself.
+    QStringList errors;
+    for (const auto &f : std::initializer_list<std::function<QString()>>{
+             [] { return (Variant::text("") * Variant::real(1)).toText(); },
+             [] { return (Variant::real(1e308) * Variant::real(10)).toText(); },
+             [] { return divide(Variant::real(1), Variant::int16(0)).toText(); },
+             [] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); }})
+        errors << outcome(f);
+    QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
+}
+
+void TestEngine::writeOrderAndState()
+{
+    Writes display;
+    Module1 engine(&display);
+    operate(engine, "+", {"3/4", "1/2"});
+    // Division multiplies by the reciprocal, then reduces and writes again.
+    operate(engine, "÷", {"2/3", "4/9"});
+    QCOMPARE(display.log.join(u' '), "N:1 D:4 W:1 N:1 D:2 W:1 N:1 D:2 W:1");
+    // An error writes nothing; the state keeps what was stored before it.
+    engine.varResultQuotient = Variant::real(2.5);
+    QCOMPARE(outcome([&] { operate(engine, "+", {"1/2", "1/"}); return QString(); }), "mismatch");
+    QCOMPARE(display.log.size(), 9);
+    QCOMPARE(engine.varResultWhole.kind(), Variant::Kind::Int16);
+    QCOMPARE(engine.varResultQuotient.number(), 2.5); // the reset leaves it
+}
+
+// Random fractions as short as the boxes allow, through all four
+// operations, against 64-bit integers and std::gcd.
+void TestEngine::againstExactArithmetic()
+{
+    std::mt19937 random(1);
+    auto entry = [&random](int low, int high) {
+        return random() % 16 == 0 ? 0 : std::uniform_int_distribution<int>(low, high)(random);
+    };
+    Module1 engine;
+    int divisionsByZero = 0;
+    for (int i = 0; i < 80000; ++i) {
+        const qint64 n1 = entry(-99, 999), d1 = entry(-999, 9999), n2 = entry(-99, 999), d2 = entry(-999, 9999);
+        const QString op = QStringList{"+", "-", "×", "÷"}[i % 4];
+        qint64 n = op == "×" ? n1 * n2 : op == "÷" ? n1 * d2 : n1 * d2 + (op == "+" ? 1 : -1) * d1 * n2;
+        qint64 d = op == "÷" ? d1 * n2 : d1 * d2;
+        QString expected = "division by zero";
+        if (d != 0) {
+            const qint64 g = std::gcd(n, d) * (d < 0 ? -1 : 1);
+            n /= g;
+            d /= g;
+            const qint64 whole = d == 1 ? n : n > d ? n / d : 0;
+            expected = d == 1 ? QString("%1 0/0").arg(whole) : QString("%1 %2/%3").arg(whole).arg(n - whole * d).arg(d);
+        }
+        divisionsByZero += d == 0;
+        const QStringList fractions = {QString("%1/%2").arg(n1).arg(d1), QString("%1/%2").arg(n2).arg(d2)};
+        const QString got = outcome([&] { operate(engine, op, fractions); return shown(engine); });
+        QVERIFY2(got == expected, qPrintable(fractions.join(" " + op + " ") + " = " + got + ", not " + expected));
+    }
+    QVERIFY(divisionsByZero > 100);
+}
+
+QTEST_APPLESS_MAIN(TestEngine)
+#include "tst_engine.moc"
