@@ -12,7 +12,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 RUN_PACKAGES := xchm xdg-utils file
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-sanitize fuzz bench package test-package clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package clean
 
 all: build
 
@@ -50,6 +50,15 @@ run: build run-deps
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# With a screen reader: both windows' accessible names, and what Orca speaks
+# (its debug log, no speech server) as a person types, under Xvfb with a
+# private session bus and the AT-SPI registry. Bounded in time; it ends every
+# process it starts.
+A11Y_PACKAGES := xvfb openbox xdotool dbus at-spi2-core python3-pyatspi orca
+test-a11y: build
+	@$(MAKE) --no-print-directory install-missing WANTED="$(A11Y_PACKAGES)"
+	/usr/bin/python3 tests/a11y_test.py $(BUILD_DIR)/zarnith
 
 # The whole suite again, built with AddressSanitizer and UBSan. Leaks are
 # valgrind's part (the memcheck test), so LeakSanitizer stays off here.

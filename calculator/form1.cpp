@@ -5,6 +5,7 @@
 #include "formkit.h"
 #include "linewidget.h"
 #include "placement.h"
+#include "screenreader.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,6 +70,8 @@ void Form1::runOperation(const Operation &operation)
         const Variant denominator2 = Variant::text(m_ui.txtD2->text());
         (m_engine.*operation.routine)(numerator2, denominator2);
         placeResultBar();
+        announce(this, spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtN3->text(),
+                                         m_ui.txtD3->text()));
     } catch (const EngineError &) {
         showMessage(this, QStringLiteral("FILL ALL BOXES"));
     }
@@ -76,7 +79,9 @@ void Form1::runOperation(const Operation &operation)
 
 void Form1::showOperator(const Operation &operation)
 {
-    m_ui.Image1->setPixmap((m_ui.*operation.picture)->pixmap());
+    const QLabel *picture = m_ui.*operation.picture;
+    m_ui.Image1->setPixmap(picture->pixmap());
+    m_ui.Image1->setAccessibleName(picture->accessibleName());
 }
 
 // The bar ends at the right edge of the denominator, which has just sized
@@ -95,6 +100,7 @@ void Form1::clear()
     showDenominator(QString());
     showWhole(QString());
     m_engine.ResetResult();
+    announce(this, QStringLiteral("Cleared"));
 }
 
 void Form1::exitProgram()

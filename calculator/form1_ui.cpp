@@ -6,6 +6,7 @@
 #include "linewidget.h"
 #include "pictures.h"
 #include "placement.h"
+#include "screenreader.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -113,6 +114,29 @@ void Form1Ui::setupUi(QMainWindow *window)
     cancelKey = new QAction(window);
     cancelKey->setShortcut(QKeySequence(Qt::Key_Escape));
     window->addAction(cancelKey);
+
+    // What a screen reader says for each control, with the shortcut of its
+    // command; the operator sign takes the name of the picture it shows.
+    setReaderTexts({
+        {txtN1, "First fraction, numerator"},
+        {txtD1, "First fraction, denominator"},
+        {txtN2, "Second fraction, numerator"},
+        {txtD2, "Second fraction, denominator"},
+        {cmdAdd, "Add", mnuAdd},
+        {cmdSubtract, "Subtract", mnuSubtract},
+        {cmdMultiply, "Multiply", mnuMultiply},
+        {cmdDivide, "Divide", mnuDivide},
+        {cmdClear, "Clear", cancelKey},
+        {cmdDecimal, "Decimal", mnuDecimal},
+        {txtWholeNum, "Result, whole number"},
+        {txtN3, "Result, numerator"},
+        {txtD3, "Result, denominator"},
+        {imgPlus, "plus"},
+        {imgNeg, "minus"},
+        {imgMulti, "times"},
+        {imgDiv, "divided by"},
+    });
+    hideFromReader({imgEquals, Line1, Line2, Line3});
 }
 
 } // namespace zarnith

@@ -5,6 +5,7 @@
 #include "formkit.h"
 #include "module1.h"
 #include "numbers.h"
+#include "screenreader.h"
 #include "sixtyfourths.h"
 
 #include <QAction>
@@ -112,6 +113,7 @@ void FrmFract::fractionToDecimal()
             m_ui.txtDecimal->setProgramText(decimalPatternText(dblDecimal));
         }
         decFract(Variant::real(dblDecimal));
+        announceConversion(m_ui.txtDecimal->text());
     } catch (const EngineError &) {
         showMessage(this, kKeepSmall);
     }
@@ -124,6 +126,11 @@ void FrmFract::decimalToFraction()
     try {
         Result1();
         decFract(Variant::text(m_ui.txtDecimal->text()));
+        // An empty decimal box converted nothing (or was emptied with a
+        // message): nothing new to speak.
+        if (!m_ui.txtDecimal->text().isEmpty())
+            announceConversion(spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
+                                                 m_ui.txtDenominator->text()));
     } catch (const EngineError &) {
         showMessage(this, kKeepSmall);
     }
@@ -205,6 +212,8 @@ void FrmFract::reduce()
         reduceFract();
         m_ui.txtDenominator->setProgramText(singleToText(sngDenominator));
         m_ui.txtNumerator->setProgramText(singleToText(sngNumerator));
+        announce(this, spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
+                                         m_ui.txtDenominator->text()));
     } catch (const EngineError &) {
         showMessage(this, QStringLiteral("Error.......Numbers Only"));
     }
@@ -260,6 +269,23 @@ void FrmFract::clear()
     m_ui.Label2->setText(QString());
     m_ui.Label2->adjustSize();
     showWorkingValues();
+    announce(this, QStringLiteral("Cleared"));
+}
+
+// Speaks a conversion's result together with the nearest sixty-fourth now
+// shown: "2 3/4, nearest sixty-fourth more than 63/64".
+void FrmFract::announceConversion(const QString &result)
+{
+    QStringList parts;
+    if (!result.isEmpty())
+        parts << result;
+    if (!strApprox.isEmpty()) {
+        QString approx = strApprox;
+        approx.replace(QLatin1String("> "), QLatin1String("more than "))
+            .replace(QLatin1String("< "), QLatin1String("less than "));
+        parts << QStringLiteral("nearest sixty-fourth ") + approx;
+    }
+    announce(this, parts.join(QLatin1String(", ")));
 }
 
 void FrmFract::closeEvent(QCloseEvent *event)

@@ -57,6 +57,7 @@ private:
     void Result1();
     void decFract(const Variant &value);
     void reduceFract();
+    void announceConversion(const QString &result);
 
     FrmFractUi m_ui;
 };

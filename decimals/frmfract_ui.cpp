@@ -4,6 +4,7 @@
 #include "formbuilder.h"
 #include "formkit.h"
 #include "linewidget.h"
+#include "screenreader.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -81,6 +82,21 @@ void FrmFractUi::setupUi(QMainWindow *window)
     mnuHelp = addMenu(window, "mnuHelp", "&Help");
     mnuContets = addEntry(mnuHelp, "mnuContets", "&Contents", QKeySequence(Qt::Key_F1));
     mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About", QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    // What a screen reader says for each control, with the shortcut of its
+    // command (the frame's caption alone would name all three boxes).
+    setReaderTexts({
+        {txtWholeNum, "Whole number"},
+        {txtNumerator, "Numerator"},
+        {txtDenominator, "Denominator"},
+        {txtDecimal, "Decimal"},
+        {cmdClear, "Clear"},
+        {cmdReduce, "Reduce", mnuReduce},
+        {cmdResult0, "Fraction to Decimal", mnuFracToDec},
+        {cmdResult1, "Decimal to Fraction", mnuDecToFrac},
+        {Label2, "Nearest sixty-fourth"},
+    });
+    hideFromReader({Line1, Line2[0], Line2[1]});
 }
 
 } // namespace zarnith

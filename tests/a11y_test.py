@@ -1,0 +1,93 @@
+#!/usr/bin/python3
+"""Zarnith with Orca, keyboard only, under Xvfb with a private session bus and the AT-SPI
+registry: what Orca speaks (its debug log; no speech server) as a person types, and the
+accessible names of both windows. Usage: a11y_test.py path/to/zarnith"""
+import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
+
+# keys pressed | what Orca says then | names showing in the active window afterwards
+STEPS = """ | First fraction, numerator text. | First fraction, numerator; First fraction, denominator;
+        Second fraction, numerator; Second fraction, denominator; Add (Ctrl+A); Subtract (Ctrl+S);
+        Multiply (Ctrl+M); Divide (Ctrl+D); Clear (Esc); Decimal (Ctrl+F2); Result, whole number
+    3 Tab 4 Tab 1 Tab 2 Tab | Add push button. Ctrl+A.
+    space | notification 1 1/4. | Result, numerator: 1; Result, denominator: 4
+    ctrl+s | notification 1/4. | minus
+    Escape | notification Cleared.
+    shift+Tab shift+Tab shift+Tab shift+Tab 1 Tab 2 Tab 2 Tab 1 ctrl+s | notification -3/2.
+    ctrl+m | notification 1. | times
+    shift+Tab 1 Tab 2 ctrl+s | notification 0.
+    ctrl+F2 | Numerator text.
+    6 Tab 8 ctrl+r | notification 3/4.
+    Tab Tab 2 period 7 5 Tab Tab Tab Tab | Decimal to Fraction push button. Ctrl+F.
+    space | notification 2 3/4, nearest sixty-fourth more than 63/64. | Whole number; Numerator;
+        Denominator; Decimal; Clear; Reduce (Ctrl+R); Fraction to Decimal (Ctrl+D);
+        Nearest sixty-fourth: > 63/64
+    ctrl+d | notification 2.75, nearest sixty-fourth more than 63/64."""
+
+tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
+log = os.path.join(tmp, "orca.log")
+processes = []
+
+def start(*command, **options):
+    processes.append(subprocess.Popen(command, start_new_session=True, **options))
+    return processes[-1]
+
+def spoken():
+    return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", open(log).read())
+
+def wait_for(what, test, seconds=20):
+    end = time.monotonic() + seconds
+    while not (result := test()) and time.monotonic() < end:
+        time.sleep(0.2)
+    return result or sys.exit(f"FAIL: {what}\nOrca said last: {spoken()[-8:]}\nlogs in {tmp}")
+
+def shown(parent):  # role and "name (description)" of everything showing below parent
+    for child in parent:
+        if child.getState().contains(pyatspi.STATE_SHOWING):
+            yield child.getRoleName(), child.name + (f" ({child.description})" if child.description else "")
+            yield from shown(child)
+
+def check_names(names):
+    windows = [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app]
+    seen = [item for w in windows if w.getState().contains(pyatspi.STATE_ACTIVE) for item in shown(w)]
+    missing = [name for name in re.split(r";\s*", names) if name and name not in [n for r, n in seen]]
+    unnamed = [r for r, n in seen if not n and r in ("image", "filler")]
+    if missing or len(unnamed) > 1:  # the window's client area is the one unnamed filler
+        sys.exit(f"FAIL: names missing: {missing}; unnamed: {unnamed}")
+
+signal.signal(signal.SIGALRM, lambda *_: sys.exit("FAIL: timed out"))
+signal.alarm(150)
+try:
+    read_end, write_end = os.pipe()
+    start("Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+          pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.environ.update(DISPLAY=":" + os.read(read_end, 16).decode().strip(), HOME=tmp, XDG_RUNTIME_DIR=tmp,
+                      GSETTINGS_BACKEND="memory")
+    output = open(os.path.join(tmp, "output.txt"), "w")
+    start("openbox", stdout=output, stderr=output)
+    bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE,
+                stderr=output)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    terminal, orca_end = pty.openpty()
+    # On a terminal Orca writes its log line by line; a thread copies it as it comes.
+    source, copy = os.fdopen(terminal, "rb", buffering=0), open(log, "wb", buffering=0)
+    threading.Thread(target=shutil.copyfileobj, args=(source, copy), daemon=True).start()
+    start("orca", "--disable", "speech", "--debug-file", os.ttyname(orca_end), stdout=output, stderr=output)
+    wait_for("Orca did not start", lambda: "ORCA: Starting registry" in open(log).read())
+    import pyatspi
+    start(os.path.abspath(sys.argv[1]), stdout=output, stderr=output)
+    before = 0
+    for step in re.split(r"\n    (?! )", STEPS):
+        keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
+        for key in keys.split():
+            subprocess.run(["xdotool", "key", key], check=True)
+            time.sleep(0.3)
+        wait_for(f"after '{keys}' Orca did not say '{words}'", lambda: words in " ".join(spoken()[before:]))
+        check_names(names)
+        before = len(spoken())
+    print("Orca spoke the results:", [said for said in spoken() if said.startswith("notification")])
+    shutil.rmtree(tmp)
+finally:
+    for process in reversed(processes):  # each with what it started
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
