@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -126,6 +127,16 @@ bool showActive(QWidget *window)
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
+}
+
+QString spoken(const QWidget *window)
+{
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(child);
+        if (face && face->role() == QAccessible::Notification && child->isVisible())
+            return face->text(QAccessible::Name);
+    }
+    return {};
 }
 
 namespace {

@@ -54,6 +54,8 @@ void typeInto(QWidget *box, const QString &text);
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);
 // Shows and activates a window; false when it never became active.
 bool showActive(QWidget *window);
+// What the window last told a screen reader (its notification).
+QString spoken(const QWidget *window);
 // Drops the headless platform's warnings about features it lacks.
 void quietPlatformWarnings();
 

@@ -7,6 +7,7 @@
 #include "linewidget.h"
 #include "placement.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,25 +22,25 @@ using namespace zarnith::test;
 
 namespace {
 
-// first op second = whole numerator/denominator as the three result fields
-// show them, or → the message; then how the operation is started (a click
-// on its button when none is given). "_" is an empty box, "~" a blank.
+// first op second = the result as the three fields show it and the screen
+// reader says it, or → the message; then how the operation is started (a
+// click on its button when none is given). "_" is an empty box, "~" a blank.
 const char *const kOperations = R"(
-    1/2 + 1/3 = 0 5/6
+    1/2 + 1/3 = 5/6
     3/4 + 1/2 = 1 1/4
-    1/2 + 1/2 = 1 0/0           | menu
-    1/2 - 1/2 = 0 0/0
-    1/4 - 3/4 = 0 -1/2          | Ctrl+S
-    1/2 - 2/1 = 0 -3/2          | Space
-    1/-2 × 1/1 = 0 -1/2         | Ctrl+M
-    -1/-3 × 1/1 = 0 1/3
+    1/2 + 1/2 = 1               | menu
+    1/2 - 1/2 = 0
+    1/4 - 3/4 = -1/2            | Ctrl+S
+    1/2 - 2/1 = -3/2            | Space
+    1/-2 × 1/1 = -1/2           | Ctrl+M
+    -1/-3 × 1/1 = 1/3
     7/3 × 1/1 = 2 1/3
-    -7/3 + 0/1 = 0 -7/3
-    0/7 × 3/5 = 0 0/0
-    999/1 × 999/1 = 998001 0/0
-    1/2 ÷ -1/4 = -2 0/0         | Ctrl+D
+    -7/3 + 0/1 = -7/3
+    0/7 × 3/5 = 0
+    999/1 × 999/1 = 998001
+    1/2 ÷ -1/4 = -2             | Ctrl+D
     2/3 ÷ 4/9 = 1 1/2           | menu
-    2.0/3 + 1/3 = 1 0/0
+    2.0/3 + 1/3 = 1
     1e3/999 + 0/1 = 1 1/999
     ~7/2 + 0/1 = 3 1/2
     1/2 ÷ 0/5 → FILL ALL BOXES
@@ -55,6 +56,16 @@ const char *const kOperations = R"(
     1/~~ + 1/2 → FILL ALL BOXES
     _/_ + _/_ → FILL ALL BOXES  | Ctrl+A
 )";
+
+// A result as read ("1 1/4", "-3/2", "2") as the fields show it: whole
+// number, numerator/denominator ("1 1/4", "0 -3/2", "2 0/0").
+QString asFields(const QString &result)
+{
+    const QString fraction = result.section(u' ', -1);
+    if (!fraction.contains(u'/'))
+        return fraction + " 0/0";
+    return (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction;
+}
 
 // Each operation: its sign in the table, its button and menu entry, and
 // the hidden picture the operator sign copies.
@@ -152,10 +163,11 @@ void TestCalculator::operations()
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, sides[1].trimmed());
         QVERIFY(messages[0].plain && messages[0].caption == "Zarnith");
-        QCOMPARE(result(), " /");
+        QCOMPARE(result() + spoken(m_window.get()), " /");
     } else {
         QVERIFY(messages.isEmpty());
-        QCOMPARE(result(), sides[1].trimmed());
+        QCOMPARE(result(), asFields(sides[1].trimmed()));
+        QCOMPARE(spoken(m_window.get()), sides[1].trimmed());
         // The bar ends at the right edge of the denominator.
         QCOMPARE(bar()->geometry().right(), label("txtD3")->geometry().right());
         QCOMPARE(bar()->x2(), pixelsToTwips(label("txtD3")->geometry().right() + 1));
@@ -191,6 +203,7 @@ void TestCalculator::signFollowsThePointer()
         QTest::mouseMove(button(op), QPoint(5, 5));
         QTest::mouseMove(button(op), QPoint(10, 10));
         QCOMPARE(sign(), picture(op));
+        QCOMPARE(label("Image1")->accessibleName(), label(kOperationsBySign[op].second)->accessibleName());
         QTest::mouseMove(box("txtN1"), QPoint(5, 5)); // leaving restores nothing
         QCOMPARE(sign(), picture(op));
     }
@@ -265,6 +278,7 @@ void TestCalculator::escapeClears()
         if (key.key() == Qt::Key_Escape)
             QCOMPARE(QApplication::focusWidget(), focus);
         QCOMPARE(m_engine->varResultNumerator.kind(), Variant::Kind::Int16);
+        QCOMPARE(spoken(m_window.get()), "Cleared");
     }
 }
 
@@ -282,6 +296,11 @@ void TestCalculator::keys()
                                  "cmdDecimal txtN1");
     QTest::mouseClick(box("txtWholeNum"), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), box("txtWholeNum"));
+    // Every control a person can reach says what it is.
+    for (QWidget *w : m_window->findChildren<QWidget *>()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+    }
     // Enter presses nothing, in a box or on a button.
     enter("1/2 1/3");
     QTest::keyClick(box("txtD2"), Qt::Key_Return);

@@ -21,14 +21,15 @@ namespace {
 // a shortcut pressed in the box typed last, or Functions>Clear); several
 // steps with ";". "*" leaves a box alone, "_" empties it, "~" is a blank.
 // | shown: the same boxes ("*" is not looked at) | the nearest sixty-fourth
-// | the message on the way. A "." in a box is the locale's separator.
+// | the message on the way | what the screen reader is told. A "." in a box
+// or what is told is the locale's separator.
 const char *const kScenarios = R"(
     _ 3/8 * F→D                     | 0 3/8 .375         | 3/8
     1 1/2 * F→D                     | 1 */* 1.5          | > 63/64
     2 4/2 * F→D                     | 2 */* 4.           | > 63/64
-    0 1/3 * Ctrl+D                  | * */* .3333333333  | 21/64
+    0 1/3 * Ctrl+D                  | * */* .3333333333  | 21/64   |   | .3333333333, nearest sixty-fourth 21/64
     0 2/3 * F→D                     | * */* .6666666667  | 43/64
-    -2 1/4 * F→D                    | * */* -1.75        | _
+    -2 1/4 * F→D                    | * */* -1.75        | _       |   | -1.75
     1.3 1/4 * F→D                   | * */* 1.5          | > 63/64
     -1 1/1 * F→D                    | * */* .            | < 1/64
     * */* * F→D                     | 0 0/0 _            | < 1/64
@@ -50,10 +51,10 @@ const char *const kScenarios = R"(
     * */* 0.5 D→F                   | 0 1/2 0.5          | 1/2
     * */* 0.35 D→F                  | 0 7/20 *           | 11/32
     * */* 0.015625 D→F              | 0 1/64 *           | 1/64
-    * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64
+    * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64 |   | 2 3/4, nearest sixty-fourth more than 63/64
     7 */* 1 D→F                     | 0 1/1 *            | > 63/64
     * */* 3 D→F                     | 3 _/1 *            | > 63/64
-    * */* 0 D→F                     | 0 _/1 *            | < 1/64
+    * */* 0 D→F                     | 0 _/1 *            | < 1/64  |   | 0, nearest sixty-fourth less than 1/64
     * */* 100.01 D→F                | 100 781/78125 *    | *
     * */* 0.3333333 D→F             | 0 3333333/10000000 * | 21/64
     * */* 0.12345678 D→F            | 0 154321/1250000 * | *
@@ -65,15 +66,15 @@ const char *const kScenarios = R"(
     * */* 2.75 D→F; * */* 1 D→F     | 0 1/1 *            | > 63/64
     * */* 200 D→F                   | 200 _/1 *          | > 63/64
     * */* -214.7 D→F                | 0 -16773438/78125 * | _
-    * */* abc D→F                   | 0 0/0 _            | _ | Numbers ONLY!
+    * */* abc D→F                   | 0 0/0 _            | _ | Numbers ONLY!         | _
     * */* . Ctrl+F                  | 0 0/0 _            | _ | Numbers ONLY!
     * */* 0.5 D→F; * */* 300 D→F    | 0 1/2 300          | 1/2 | COME ON NOW... Keep those numbers small please.
     * */* 214.75 D→F                | 0 0/0 214.75       | _ | COME ON NOW... Keep those numbers small please.
     * */* _ D→F                     | 0 0/0 _            | _
     5 007/0 * Reduce                | 5 7/0 *            | *
     * 1e3/0 * Reduce                | 0 1000/0 *         | *
-    0 3/-6 * Ctrl+R                 | 0 -1/2 *           | *
-    1 8/4 * Reduce                  | 3 0/0 *            | *
+    0 3/-6 * Ctrl+R                 | 0 -1/2 *           | *       |   | -1/2
+    1 8/4 * Reduce                  | 3 0/0 *            | *       |   | 3
     0 0/5 * Reduce                  | 0 0/0 *            | *
     2 2/4 * Reduce                  | 2 1/2 *            | *
     1 7/2 * Reduce                  | 4 1/2 *            | *
@@ -89,7 +90,7 @@ const char *const kScenarios = R"(
     _ 1/2 * Reduce                  | _ 1/2 *            | * | Error.......Numbers Only
     x 1/2 * Reduce                  | x 1/2 *            | * | Error.......Numbers Only
     _ 3/0 * Reduce                  | _ 3/0 *            | *
-    * */* 1.5 D→F; 9 */* * Clear    | 0 0/0 _            | _
+    * */* 1.5 D→F; 9 */* * Clear    | 0 0/0 _            | _       |   | Cleared
     * */* 1.5 D→F; * */* * Functions>Clear | 0 0/0 _     | _
 )";
 
@@ -161,7 +162,7 @@ void TestDecimals::scenarios()
     QFETCH(QString, line);
     const bool german = line.startsWith("de: ");
     QLocale::setDefault(german ? QLocale(QLocale::German) : QLocale::c());
-    const QStringList c = columns(german ? line.mid(4) : line, 4);
+    const QStringList c = columns(german ? line.mid(4) : line, 5);
     QStringList messages;
     for (const QString &step : c[0].split(u';')) {
         const QStringList typed = boxTexts(step);
@@ -189,6 +190,8 @@ void TestDecimals::scenarios()
             QCOMPARE(shown(i), expected[i]);
     }
     QCOMPARE(messages.join(u'\n'), c[3]);
+    if (!c[4].isEmpty())
+        QCOMPARE(spoken(m_window.get()), c[4] == u"_" ? QString() : QString(c[4]).replace(u'.', QLocale().decimalPoint()));
 }
 
 void TestDecimals::load()

@@ -3,7 +3,8 @@
 // What a screen reader says: the accessible names of the controls, and the
 // results of the commands, spoken as they appear without moving the focus.
 // Nothing here starts the accessibility machinery; while no screen reader
-// listens, names are stored strings and announcements do nothing.
+// listens, names are stored strings and an announcement only sets the text
+// of a hidden notification.
 
 #include <QString>
 
