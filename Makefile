@@ -4,12 +4,12 @@
 
 SHELL     := /bin/bash
 BUILD_DIR := build
-# To build and test: the toolchain, Qt, the fonts the windows ask for, and
-# the help compiler (chmcmd, chmls).
-PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
+# To build and test: the toolchain, Qt, the fonts the windows ask for, the
+# help compiler (chmcmd, chmls) and chmlib, which the help viewer reads with.
+PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libchm-dev \
              fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind
-# To run: a help viewer and the desktop's way to open the help file with it.
-RUN_PACKAGES := xchm xdg-utils file
+# To run: Qt's Wayland platform, for a Wayland session without an X server.
+RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps run-deps build run test test-sanitize fuzz bench package test-package clean
