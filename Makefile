@@ -12,7 +12,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libchm-dev \
 RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-sanitize fuzz bench package test-package clean
+.PHONY: all deps run-deps build run test test-desktops test-sanitize fuzz bench package test-package clean
 
 all: build
 
@@ -50,6 +50,14 @@ run: build run-deps
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Start-up under weston (headless), with an X server beside it and without:
+# the platform chosen, and on Wayland alone the windows surviving a
+# maximise request (tests/desktops.sh).
+DESKTOP_PACKAGES := weston xvfb qt6-wayland
+test-desktops: build
+	@$(MAKE) --no-print-directory install-missing WANTED="$(DESKTOP_PACKAGES)"
+	tests/desktops.sh $(BUILD_DIR)/tests/tst_desktops
 
 # The whole suite again, built with AddressSanitizer and UBSan. Leaks are
 # valgrind's part (the memcheck test), so LeakSanitizer stays off here.

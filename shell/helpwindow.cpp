@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -46,6 +47,7 @@ HelpWindow::HelpWindow()
     connect(m_ui.page, &QTextBrowser::forwardAvailable, m_ui.actForward, &QAction::setEnabled);
     connect(m_ui.page, &QTextBrowser::sourceChanged, this, &HelpWindow::markTopicShown);
     connect(m_ui.contents, &QTreeWidget::currentItemChanged, this, &HelpWindow::showChosenTopic);
+    connect(m_ui.page, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     m_ui.actBack->setEnabled(false);
     m_ui.actForward->setEnabled(false);
 }
@@ -86,6 +88,16 @@ void HelpWindow::showChosenTopic(QTreeWidgetItem *item)
     const QUrl topic = item ? item->data(0, kTopicRole).toUrl() : QUrl();
     if (topic.isValid() && topic != m_ui.page->source())
         m_ui.page->setSource(topic);
+}
+
+// A link within the file is followed here; one to anywhere else opens in
+// the desktop's program for it.
+void HelpWindow::followLink(const QUrl &url)
+{
+    if (url.scheme() == kScheme)
+        m_ui.page->setSource(url);
+    else
+        QDesktopServices::openUrl(url);
 }
 
 // Keeps the entry of the page shown current in the contents tree.

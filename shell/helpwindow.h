@@ -48,6 +48,7 @@ public slots:
 
 private slots:
     void showChosenTopic(QTreeWidgetItem *item);
+    void followLink(const QUrl &url);
     void markTopicShown(const QUrl &url);
 
 private:

@@ -44,7 +44,7 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     page = new HelpPage(splitter);
     page->setObjectName("page");
     page->setAccessibleName(QStringLiteral("Help page"));
-    page->setOpenExternalLinks(true);
+    page->setOpenLinks(false);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({16 * em, 36 * em});
     window->setCentralWidget(splitter);
