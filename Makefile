@@ -57,7 +57,7 @@ test: build
 DESKTOP_PACKAGES := weston xvfb qt6-wayland
 test-desktops: build
 	@$(MAKE) --no-print-directory install-missing WANTED="$(DESKTOP_PACKAGES)"
-	tests/desktops.sh $(BUILD_DIR)/tests/tst_desktops
+	tests/desktops.sh $(BUILD_DIR)/tests/tst_shell
 
 # The whole suite again, built with AddressSanitizer and UBSan. Leaks are
 # valgrind's part (the memcheck test), so LeakSanitizer stays off here.
