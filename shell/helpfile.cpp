@@ -46,6 +46,10 @@ QByteArray HelpFile::read(const QString &name) const
     const QByteArray encoded = rooted(name).toUtf8();
     if (!m_file || chm_resolve_object(m_file, encoded.constData(), &unit) != CHM_RESOLVE_SUCCESS)
         return {};
+    // A damaged file may claim any length; no page or picture comes near this.
+    constexpr LONGUINT64 kLargest = 64 * 1024 * 1024;
+    if (unit.length > kLargest)
+        return {};
     QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
     const LONGINT64 got = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char *>(bytes.data()), 0,
                                               static_cast<LONGINT64>(unit.length));

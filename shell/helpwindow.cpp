@@ -73,7 +73,9 @@ void HelpWindow::setFile(std::unique_ptr<HelpFile> file, const QString &path)
         parents << item;
     }
     m_ui.contents->expandAll();
-    m_ui.page->clear();
+    // Read afresh: the same address may name a page of the file shown before.
+    m_ui.page->setSource(helpTopicUrl(m_file->defaultTopic()));
+    m_ui.page->reload();
     m_ui.page->clearHistory();
 }
 
