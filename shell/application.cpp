@@ -83,7 +83,7 @@ void Application::endProgram()
     if (m_decimals)
         m_decimals->close();
     m_calculator->close();
-    QGuiApplication::quit();
+    QCoreApplication::quit();
 }
 
 } // namespace zarnith
