@@ -17,6 +17,8 @@ void HelpWindowUi::setupUi(QMainWindow *window)
 {
     window->setObjectName("HelpViewer");
     window->setWindowIcon(programIcon());
+    // No menu offering to hide the tool bar.
+    window->setContextMenuPolicy(Qt::NoContextMenu);
     // Sized by the text it shows, so that it grows with the font.
     const int em = window->fontMetrics().height();
     window->resize(52 * em, 36 * em);
