@@ -5,6 +5,7 @@
 #include "application.h"
 #include "form1.h"
 #include "frmfract.h"
+#include "platform.h"
 #include "probe.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ using namespace zarnith::bench;
 int main(int argc, char *argv[])
 {
     const bool decimals = argc > 1 && std::strcmp(argv[1], "decimals") == 0;
+    choosePlatform();
     QApplication app(argc, argv);
     Application zarnith;
     if (!decimals) {

@@ -2,8 +2,9 @@
 # Takes the README's screenshots: starts Zarnith on a virtual display with a
 # window manager (so the title bars show), types 3/4 + 1/2 and clicks the
 # plus button (calculator.png), then opens the Decimals window and converts
-# 2.75 (both-windows.png), then shows the About box (about.png); last, the
-# calculator again at a scale factor of 2 (calculator-scale2.png).
+# 2.75 (both-windows.png), then shows the About box (about.png) and the
+# help viewer (help-viewer.png); last, the calculator again at a scale
+# factor of 2 (calculator-scale2.png).
 # Needs: xvfb xauth openbox xdotool x11-utils imagemagick.
 # Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
@@ -76,6 +77,13 @@ inner() {
     local about
     about=$(xdotool search --onlyvisible --name '^Zarnith$' | grep -v "^$calc\$" | head -n1)
     import -window "$about" -frame "$out/about.png"
+    xdotool key Escape
+    xdotool windowactivate --sync "$calc"
+    xdotool key F1
+    local help
+    help=$(window_named "Zarnith Help")
+    sleep 0.5
+    import -window "$help" -frame "$out/help-viewer.png"
     kill "$app"
     wait "$app" 2>/dev/null || true
 

@@ -1,9 +1,8 @@
 #include "aboutbox.h"
 
 #include "frmabout.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "platform.h"
+#include "windowplacement.h"
 
 namespace zarnith {
 
@@ -26,8 +25,8 @@ AboutBox::~AboutBox()
 FrmAbout *AboutBox::load()
 {
     auto *box = new FrmAbout;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    box->move(screen.center() - box->rect().center());
+    placeAboutBox(box);
+    keepFixedSizeOnWayland(box);
     m_box = box;
     return box;
 }

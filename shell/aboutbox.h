@@ -7,7 +7,8 @@
 namespace zarnith {
 
 
-// Shows the About box, at most one at a time, centred on the screen.
+// Shows the About box, at most one at a time, centred on the screen by its
+// outer frame.
 class AboutBox {
 public:
     AboutBox() = default;

@@ -3,9 +3,10 @@
 #include "form1.h"
 #include "frmfract.h"
 #include "help.h"
+#include "platform.h"
 #include "windowplacement.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace zarnith {
 
@@ -23,11 +24,15 @@ void bringForward(QWidget *window)
 } // namespace
 
 Application::Application(std::unique_ptr<HelpViewer> help)
-    : m_help(help ? std::move(help) : std::make_unique<DesktopHelpViewer>()),
+    : m_help(help ? std::move(help) : std::make_unique<CompiledHelpViewer>()),
       m_calculator(std::make_unique<Form1>(m_engine))
 {
+    // The desktop matches the windows to the installed menu entry by this
+    // name (the Wayland app id; on X11 the class is the program's name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zarnith"));
     Form1 *calculator = m_calculator.get();
     placeCalculatorWindow(calculator);
+    keepFixedSizeOnWayland(calculator);
     QObject::connect(calculator, &Form1::decimalRequested, [this] { showDecimals(); });
     QObject::connect(calculator, &Form1::aboutRequested, [this] { m_about.showModeless(); });
     QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(); });
@@ -45,6 +50,7 @@ void Application::showDecimals()
         m_decimals = std::make_unique<FrmFract>(m_engine);
         FrmFract *decimals = m_decimals.get();
         placeDecimalsWindow(decimals, m_calculator.get());
+        keepFixedSizeOnWayland(decimals);
         QObject::connect(decimals, &FrmFract::fractionsRequested, [this] { showCalculator(); });
         QObject::connect(decimals, &FrmFract::aboutRequested, [this] { m_about.showModal(); });
         QObject::connect(decimals, &FrmFract::webAddressClicked, [this] { m_about.showModeless(); });
@@ -73,6 +79,7 @@ void Application::endProgram()
         return;
     m_ending = true;
     m_about.close();
+    m_help->close();
     if (m_decimals)
         m_decimals->close();
     m_calculator->close();

@@ -16,7 +16,7 @@ class FrmFract;
 // Decimals window, loaded the first time the user asks for it. The two
 // windows stand side by side: Decimal and Fractions bring one or the other
 // forward, and closing either, or Exit in either, ends the program. Both
-// show the About box and open the help file through `help` (the desktop's
+// show the About box and open the help file through `help` (Zarnith's own
 // viewer when none is given).
 class Application {
 public:

@@ -1,8 +1,9 @@
 #include "help.h"
 
-#include <QDesktopServices>
+#include "formkit.h"
+#include "helpwindow.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 namespace zarnith {
 
@@ -11,16 +12,34 @@ QString helpPath()
     return QDir::currentPath() + QDir::separator() + QStringLiteral("Zarnith.chm");
 }
 
-QUrl helpUrl(const QString &path)
+CompiledHelpViewer::CompiledHelpViewer() = default;
+CompiledHelpViewer::~CompiledHelpViewer() = default;
+
+void CompiledHelpViewer::open(const QString &path)
 {
-    return QUrl::fromLocalFile(QDir::cleanPath(path));
+    // The file is read afresh when the help path has changed since.
+    if (!m_window || m_window->path() != path) {
+        auto file = std::make_unique<HelpFile>();
+        if (!file->open(path)) {
+            showMessage(nullptr, QStringLiteral("Cannot open the file: %1").arg(path));
+            return;
+        }
+        if (!m_window)
+            m_window = std::make_unique<HelpWindow>();
+        m_window->setFile(std::move(file), path);
+    }
+    m_window->showDefaultTopic();
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
 }
 
-void DesktopHelpViewer::open(const QString &path)
+void CompiledHelpViewer::close()
 {
-    if (!QFileInfo::exists(path))
-        return;
-    QDesktopServices::openUrl(helpUrl(path));
+    if (m_window)
+        m_window->close();
 }
 
 } // namespace zarnith

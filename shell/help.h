@@ -1,30 +1,43 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
+
+#include <memory>
 
 namespace zarnith {
+
+class HelpWindow;
 
 // Opens the help file without waiting for the viewer.
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
     virtual void open(const QString &path) = 0;
+    // The program is ending: the viewer goes with it.
+    virtual void close() {}
 };
 
-// The desktop's handler for the file. A missing file shows nothing.
-class DesktopHelpViewer : public HelpViewer {
+// Zarnith's own viewer of compiled HTML help, created the first time help
+// is asked for and kept from then on: each opening brings the one viewer
+// forward at the file's default topic, not modal. A file it cannot open is
+// reported in a message box that names the path; nothing else happens.
+class CompiledHelpViewer : public HelpViewer {
 public:
+    CompiledHelpViewer();
+    ~CompiledHelpViewer() override;
     void open(const QString &path) override;
+    void close() override;
+
+    // Null until a help file was first opened.
+    HelpWindow *window() const { return m_window.get(); }
+
+private:
+    std::unique_ptr<HelpWindow> m_window;
 };
 
 // The help file is looked for in the current directory each time: its text,
 // a separator, and "Zarnith.chm". In the root directory that gives two
 // separators in a row, which is left as it is.
 QString helpPath();
-
-// The file URL for a help path. A path that starts with two separators
-// names a file in the root directory, not a network host.
-QUrl helpUrl(const QString &path);
 
 } // namespace zarnith

@@ -64,6 +64,13 @@ void place(QWidget *window, const TopRule &top)
 
 } // namespace
 
+void placeAboutBox(QWidget *window)
+{
+    // Centred down the screen by the same rule as across it.
+    const float screenHeight = pixelsToTwips(window->screen()->geometry().height());
+    place(window, [screenHeight](float outerHeight) { return centredLeft(screenHeight, outerHeight); });
+}
+
 void placeCalculatorWindow(QWidget *window)
 {
     const float screenHeight = pixelsToTwips(window->screen()->geometry().height());

@@ -4,7 +4,7 @@ class QWidget;
 
 namespace zarnith {
 
-// The working windows place themselves as they load, by their outer frames
+// The working windows and the About box place themselves as they load, by their outer frames
 // (title bar, border and menu bar included). On X11 a frame is known only
 // once the window is mapped, so a window is placed before it is shown and
 // again whenever the size of its frame turns out different from the one it
@@ -17,5 +17,8 @@ void placeCalculatorWindow(QWidget *window);
 // The Decimals window: centred across the screen, its bottom edge on the
 // calculator window's top edge.
 void placeDecimalsWindow(QWidget *window, const QWidget *calculator);
+
+// The About box: centred on the screen, across and down.
+void placeAboutBox(QWidget *window);
 
 } // namespace zarnith

@@ -1,13 +1,15 @@
-// The running program: start-up and placement, moving between the two
-// windows, ending, the About box from its three entry points, and the help
-// path handed over from every Contents entry.
+// The running program, started as main starts it: the platform chosen,
+// placement, moving between the two windows, ending, the About box from its
+// three entry points, and the help viewer from every Contents entry.
+// desktops.sh runs platformChosen under weston, with and without X11.
 
 #include "application.h"
 #include "form1.h"
 #include "frmabout.h"
 #include "frmfract.h"
 #include "harness.h"
-#include "help.h"
+#include "helpwindow.h"
+#include "platform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,21 +21,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace zarnith;
 using namespace zarnith::test;
 
 namespace {
-
-// The help paths the program asked to be shown.
-class RecordingViewer : public HelpViewer {
-public:
-    explicit RecordingViewer(QStringList *paths) : m_paths(paths) {}
-    void open(const QString &path) override { *m_paths << path; }
-
-private:
-    QStringList *m_paths;
-};
 
 // Which window, then how the person ends the program.
 const char *const kEndings = R"(
@@ -41,6 +34,14 @@ const char *const kEndings = R"(
     calculator | close box
     Decimals   | File > Exit
     Decimals   | close box
+)";
+
+// The folder Zarnith was started in | what Contents and F1 show, twice in
+// each window.
+const char *const kHelpFolders = R"(
+    the build folder | the viewer, captioned Zarnith Help
+    an empty folder  | Cannot open the file: {folder}/Zarnith.chm
+    /                | Cannot open the file: //Zarnith.chm
 )";
 
 // How the About box is closed.
@@ -69,21 +70,23 @@ private slots:
     void aboutClosings_data() { addCases(kAboutClosings); }
     void aboutClosings();
     void aboutFromTheDecimalsWindow();
-    void helpPathFromEveryEntry();
+    void help_data() { addCases(kHelpFolders); }
+    void help();
+    void platformChosen();
 
 private:
     Form1 &calculator() { return m_app->calculator(); }
     FrmFract *openDecimals();
     FrmAbout *aboutByKey(QMainWindow *window, const char *box);
 
-    QStringList m_helpPaths;
+    HelpWindow *viewer() const;
+
     std::unique_ptr<Application> m_app;
 };
 
 void TestShell::init()
 {
-    m_helpPaths.clear();
-    m_app = std::make_unique<Application>(std::make_unique<RecordingViewer>(&m_helpPaths));
+    m_app = std::make_unique<Application>();
     QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
 }
 
@@ -188,6 +191,8 @@ void TestShell::aboutFromTheCalculator()
     QCOMPARE(about->windowTitle(), "Zarnith");
     QCOMPARE(about->ui().lblVersion->text(), "Version 8.0");
     QVERIFY(about->ui().Label3->text().startsWith("\u00a9 "));
+    const QRect screen = about->screen()->geometry();
+    QVERIFY((about->frameGeometry().center() - screen.center()).manhattanLength() <= 1);
     // The calculator keeps taking input; a second About brings the same box
     // forward, where it was.
     about->move(about->pos() + QPoint(7, 7));
@@ -248,27 +253,77 @@ void TestShell::aboutFromTheDecimalsWindow()
     QVERIFY(!about->isModal() && calculator().isVisible());
 }
 
-void TestShell::helpPathFromEveryEntry()
+// The one help viewer; null when there is none, or more than one.
+HelpWindow *TestShell::viewer() const
 {
-    // Contents and F1 in both windows hand over the same path: the current
-    // folder's Zarnith.chm, wherever the program is.
-    const QString start = QDir::currentPath();
-    QTemporaryDir folder;
-    QVERIFY(QDir::setCurrent(folder.path()));
-    FrmFract *decimals = openDecimals();
-    QVERIFY(decimals);
-    for (QMainWindow *window : {static_cast<QMainWindow *>(&calculator()), static_cast<QMainWindow *>(decimals)}) {
-        QVERIFY(showActive(window));
-        QVERIFY(chooseMenuEntry(window, "mnuHelp", window == decimals ? "mnuContets" : "mnuContents"));
-        QTest::keyClick(window->findChild<QLineEdit *>(), Qt::Key_F1);
-    }
-    QCOMPARE(m_helpPaths, QStringList(4, folder.path() + "/Zarnith.chm"));
-    // In the root folder the path has two separators, and still names a file.
-    QVERIFY(QDir::setCurrent("/"));
-    QCOMPARE(helpPath(), "//Zarnith.chm");
-    QCOMPARE(helpUrl(helpPath()).toLocalFile(), "/Zarnith.chm");
-    QVERIFY(QDir::setCurrent(start));
+    QWidgetList found = QApplication::topLevelWidgets();
+    found.removeIf([](QWidget *w) { return !qobject_cast<HelpWindow *>(w); });
+    return found.size() == 1 ? static_cast<HelpWindow *>(found[0]) : nullptr;
 }
 
+void TestShell::help()
+{
+    QFETCH(QString, line);
+    const QStringList c = columns(line, 2);
+    QTemporaryDir empty;
+    const QString start = QDir::currentPath();
+    const QString folder = c[0].contains(u"build") ? QFileInfo(ZARNITH_HELP_FILE).path() : c[0] == u"/" ? c[0] : empty.path();
+    QVERIFY(QDir::setCurrent(folder));
+    FrmFract *decimals = openDecimals();
+    QVERIFY(decimals);
+    QStringList seen;
+    // Contents, then F1, in each window: the viewer blocks neither window.
+    for (QMainWindow *window : {(QMainWindow *)&calculator(), (QMainWindow *)decimals, (QMainWindow *)&calculator(), (QMainWindow *)decimals}) {
+        QVERIFY(showActive(window));
+        const bool menu = seen.size() < 2;
+        for (const ShownMessage &m : messagesDuring([&] {
+                 if (menu)
+                     chooseMenuEntry(window, "mnuHelp", window == decimals ? "mnuContets" : "mnuContents");
+                 else
+                     QTest::keyClick(window, Qt::Key_F1);
+             }))
+            seen << (m.plain && m.caption == u"Zarnith" ? m.text : "not plain: " + m.text);
+        if (!viewer())
+            continue;
+        seen << "the viewer, captioned " + viewer()->windowTitle();
+        QTRY_VERIFY(viewer()->isActiveWindow()); // brought forward
+        HelpPage *page = viewer()->ui().page;
+        QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
+        const QTextCursor link = page->document()->find("The calculator window");
+        QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
+        QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
+    }
+    QVERIFY(QDir::setCurrent(start));
+    QCOMPARE(seen, QStringList(4, QString(c[1]).replace("{folder}", folder)));
+    if (!viewer())
+        return;
+    QStringList contents; // every page of the file, in its order
+    for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it)
+        contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
+    QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
+    m_app->endProgram();
+    QVERIFY(!viewer()->isVisible()); // it goes with the program
+}
+
+// QT_QPA_PLATFORM as desktops.sh expects it chosen, else the one given. On
+// Wayland alone, a maximise request leaves every fixed window at its size.
+void TestShell::platformChosen()
+{
+    QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
+    if (QGuiApplication::platformName() != u"wayland")
+        return;
+    m_app->showDecimals();
+    m_app->about().showModeless();
+    for (QWidget *w : {(QWidget *)&calculator(), (QWidget *)m_app->decimals(), (QWidget *)m_app->about().box()}) {
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QSize size = w->size();
+        w->setWindowState(Qt::WindowMaximized);
+        QTest::qWait(300);
+        QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+        QTRY_COMPARE(w->size(), size);
+    }
+}
+
+static const bool kChosen = (choosePlatform(), true); // before QApplication, as main does
 QTEST_MAIN(TestShell)
 #include "tst_shell.moc"

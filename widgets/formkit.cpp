@@ -2,8 +2,10 @@
 
 #include "placement.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +64,19 @@ void showMessage(QWidget *parent, const QString &text)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    // The style may give OK a picture; the program's OK has none.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    // Wide enough that the window manager shows the caption whole beside
+    // its icon and buttons, at a bold title font somewhat larger than the
+    // box's own: a row of that width below the box's contents.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    const QFontMetrics title(titleFont);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int width = title.horizontalAdvance(kApplicationTitle) + 6 * title.height();
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -1,0 +1,55 @@
+#include "helpwindow_ui.h"
+
+#include "helpwindow.h"
+#include "pictures.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace zarnith {
+
+void HelpWindowUi::setupUi(QMainWindow *window)
+{
+    window->setObjectName("HelpViewer");
+    window->setWindowIcon(programIcon());
+    // No menu offering to hide the tool bar.
+    window->setContextMenuPolicy(Qt::NoContextMenu);
+    // Sized by the text it shows, so that it grows with the font.
+    const int em = window->fontMetrics().height();
+    window->resize(52 * em, 36 * em);
+
+    QToolBar *bar = window->addToolBar(QStringLiteral("Navigation"));
+    bar->setObjectName("tbrNavigation");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    actBack = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    actBack->setObjectName("actBack");
+    actBack->setShortcut(QKeySequence::Back);
+    actForward = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowForward),
+                                QStringLiteral("&Forward"));
+    actForward->setObjectName("actForward");
+    actForward->setShortcut(QKeySequence::Forward);
+
+    splitter = new QSplitter(window);
+    splitter->setObjectName("splitter");
+    splitter->setChildrenCollapsible(false);
+    contents = new QTreeWidget(splitter);
+    contents->setObjectName("tvwContents");
+    contents->setAccessibleName(QStringLiteral("Contents"));
+    contents->header()->hide();
+    contents->setUniformRowHeights(true);
+    page = new HelpPage(splitter);
+    page->setObjectName("page");
+    page->setAccessibleName(QStringLiteral("Help page"));
+    page->setOpenLinks(false);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({16 * em, 36 * em});
+    window->setCentralWidget(splitter);
+}
+
+} // namespace zarnith

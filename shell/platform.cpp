@@ -1,0 +1,122 @@
+#include "platform.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace zarnith {
+
+namespace {
+
+// Whether a Unix socket at `address` takes a connection (a leading zero
+// byte names one in the abstract namespace).
+bool socketAnswers(const QByteArray &address)
+{
+    sockaddr_un peer{};
+    if (address.size() >= static_cast<qsizetype>(sizeof peer.sun_path))
+        return false;
+    peer.sun_family = AF_UNIX;
+    std::memcpy(peer.sun_path, address.constData(), static_cast<size_t>(address.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.size());
+    const bool answered = ::connect(fd, reinterpret_cast<const sockaddr *>(&peer), length) == 0;
+    ::close(fd);
+    return answered;
+}
+
+// Lets a fixed window on Wayland follow the compositor into a maximised or
+// full-screen state and asks to leave it again straight away.
+class FixedSizeKeeper : public QObject {
+public:
+    explicit FixedSizeKeeper(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            // The window keeps its own fixed size; only its native window
+            // may take the compositor's size, which is undone at once.
+            m_window->windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+            break;
+        case QEvent::WindowStateChange:
+        case QEvent::Resize:
+            // After the event, once the compositor has the state it asked for.
+            QTimer::singleShot(0, this, &FixedSizeKeeper::restore);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static constexpr Qt::WindowStates kHeld = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+    void restore()
+    {
+        const QSize fixed = m_window->minimumSize();
+        if (m_window->windowState() & kHeld) {
+            m_leaving = true;
+            m_window->setWindowState(m_window->windowState() & ~kHeld);
+        } else if (m_window->size() == fixed) {
+            m_leaving = false;
+        } else if (!m_leaving) {
+            // Resized by dragging its edge: back to its size.
+            m_window->resize(fixed);
+        }
+    }
+
+    QWidget *m_window;
+    // Asked to leave the held state; the compositor has yet to answer.
+    bool m_leaving = false;
+};
+
+} // namespace
+
+bool xServerReachable(const QByteArray &display)
+{
+    const qsizetype colon = display.lastIndexOf(':');
+    if (colon < 0)
+        return false;
+    const QByteArray host = display.left(colon);
+    if (!host.isEmpty() && host != "unix")
+        return true;
+    const QByteArray number = display.mid(colon + 1).split('.').first();
+    bool isNumber = false;
+    number.toUInt(&isNumber);
+    if (!isNumber)
+        return false;
+    const QByteArray socket = "/tmp/.X11-unix/X" + number;
+    return socketAnswers('\0' + socket) || socketAnswers(socket);
+}
+
+void choosePlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    if (xServerReachable(qgetenv("DISPLAY")))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
+void keepFixedSizeOnWayland(QWidget *window)
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        new FixedSizeKeeper(window);
+}
+
+} // namespace zarnith

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+
+class QWidget;
+
+namespace zarnith {
+
+// Chooses the window system before the application object exists. Where
+// the user has chosen no Qt platform (QT_QPA_PLATFORM unset), Zarnith runs
+// through X11 whenever an X server is reachable, XWayland on a Wayland
+// session included, because it places its windows itself and a Wayland
+// client cannot; Wayland, where it is there, remains the fall-back should
+// the X server refuse the connection. With no X server, Qt's own choice
+// stands (Wayland on a Wayland session). A platform the user chose, by the
+// variable or by -platform, is respected.
+void choosePlatform();
+
+// Whether an X server answers at `display` (a DISPLAY value): for a local
+// display, whether its socket takes a connection, which costs a few system
+// calls; a display on another host is taken at its word.
+bool xServerReachable(const QByteArray &display);
+
+// On Wayland, a window of fixed size that the compositor maximises must
+// take the maximised size for as long as the compositor holds it there,
+// or the compositor ends the connection. This lets the window follow the
+// compositor into that state and asks at once to leave it again, so that
+// the window keeps its size; any other resize is undone. Elsewhere, where
+// the window manager honours the fixed size, it does nothing.
+void keepFixedSizeOnWayland(QWidget *window);
+
+} // namespace zarnith
