@@ -81,7 +81,7 @@ test-sanitize: deps
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
-FUZZ_TARGETS  := parse format calculator decimals
+FUZZ_TARGETS  := parse format decimals
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 fuzz: deps
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"

@@ -19,23 +19,16 @@ namespace zarnith::test {
 void addCases(const char *table, const QStringList &prefixes = {QString()});
 // A case split at "|" into at least `count` trimmed columns.
 QStringList columns(const QString &line, int count);
-// A column split at blanks: "_" is an empty text, "~" in a word a blank.
-QStringList words(const QString &column);
 
 // What `f` gives, or the error it raises: "mismatch", "division by zero",
 // "overflow".
 QString outcome(const std::function<QString()> &f);
 
-// A message box as the person saw it before clicking its OK button.
-struct ShownMessage {
-    QString caption;
-    QString text;
-    bool plain = false; // modal, an OK button only, no icon anywhere
-};
-// Runs `action`, reading and dismissing every message box it opens (after
-// `whileShown` has looked at the windows behind it).
-QList<ShownMessage> messagesDuring(const std::function<void()> &action,
-                                   const std::function<void()> &whileShown = {});
+// Runs `action` and returns the text of every message box it opened, each
+// read and dismissed with its OK button (after `whileShown` has looked at
+// the windows behind it). A box that is not the program's own (modal, the
+// caption "Zarnith", an OK button only, no icon) is returned as "odd: text".
+QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 
 template <class T>
 T *named(const QObject *window, const QString &name)
@@ -48,15 +41,14 @@ T *named(const QObject *window, const QString &name)
 
 // The pointer moves onto the widget, then clicks it.
 void click(QWidget *widget);
-// Clicks into a box, selects what it holds and types `text` over it.
-void typeInto(QWidget *box, const QString &text);
+// Clicks into a box, selects what it holds and types `text` over it; "_"
+// empties it, and a "~" types a blank.
+void typeInto(QWidget *box, QString text);
 // Opens a menu of the menu bar with the mouse and clicks an entry.
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);
 // Shows and activates a window; false when it never became active.
 bool showActive(QWidget *window);
 // What the window last told a screen reader (its notification).
 QString spoken(const QWidget *window);
-// Drops the headless platform's warnings about features it lacks.
-void quietPlatformWarnings();
 
 } // namespace zarnith::test

@@ -1,6 +1,6 @@
 // The calculator window, driven through its real widgets with the mouse and
-// the keyboard: the arithmetic cases through every way of starting an
-// operation, and the window's own behaviour.
+// the keyboard (also at a scale factor of 2): its operations by every way of
+// starting them, and the window's own behaviour.
 
 #include "form1.h"
 #include "harness.h"
@@ -8,7 +8,6 @@
 #include "placement.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -22,9 +21,9 @@ using namespace zarnith::test;
 
 namespace {
 
-// first op second = the result as the three fields show it and the screen
-// reader says it, or → the message; then how the operation is started (a
-// click on its button when none is given). "_" is an empty box, "~" a blank.
+// first op second = the result as the screen reader says it (and the three
+// fields show it), or → the message; then how the operation is started: a
+// click on its button unless a way is given. "_" is an empty box, "~" a blank.
 const char *const kOperations = R"(
     1/2 + 1/3 = 5/6
     3/4 + 1/2 = 1 1/4
@@ -44,18 +43,21 @@ const char *const kOperations = R"(
     1e3/999 + 0/1 = 1 1/999
     ~7/2 + 0/1 = 3 1/2
     1/2 ÷ 0/5 → FILL ALL BOXES
-    -1/2 ÷ 0/5 → FILL ALL BOXES
     0/2 ÷ 0/5 → FILL ALL BOXES
     1/2 - 1/0 → FILL ALL BOXES
     1/0 × 1/2 → FILL ALL BOXES  | menu
     1/0.5 ÷ 3/4 → FILL ALL BOXES
-    1/0.4 + 0/1 → FILL ALL BOXES
     1.5/2 + 1/2 → FILL ALL BOXES
     9e9/1 + 0/1 → FILL ALL BOXES
     a/2 + 1/2 → FILL ALL BOXES
     1/~~ + 1/2 → FILL ALL BOXES
     _/_ + _/_ → FILL ALL BOXES  | Ctrl+A
 )";
+
+// Each sign's button and menu entry, and the hidden picture the operator
+// sign copies.
+const QMap<QString, std::pair<QString, QString>> kSigns = {
+    {"+", {"Add", "imgPlus"}}, {"-", {"Subtract", "imgNeg"}}, {"×", {"Multiply", "imgMulti"}}, {"÷", {"Divide", "imgDiv"}}};
 
 // A result as read ("1 1/4", "-3/2", "2") as the fields show it: whole
 // number, numerator/denominator ("1 1/4", "0 -3/2", "2 0/0").
@@ -67,26 +69,18 @@ QString asFields(const QString &result)
     return (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction;
 }
 
-// Each operation: its sign in the table, its button and menu entry, and
-// the hidden picture the operator sign copies.
-const QMap<QString, std::pair<QString, QString>> kOperationsBySign = {
-    {"+", {"Add", "imgPlus"}}, {"-", {"Subtract", "imgNeg"}}, {"×", {"Multiply", "imgMulti"}}, {"÷", {"Divide", "imgDiv"}}};
-
 } // namespace
 
 class TestCalculator : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { quietPlatformWarnings(); }
     void init();
     void cleanup() { m_window.reset(); }
-
     void operations_data() { addCases(kOperations); }
     void operations();
     void errorLeavesTheDisplay();
     void signFollowsThePointer();
-    void inputLimits();
-    void longWholePartShownWhole();
+    void boxes();
     void escapeClears();
     void keys();
     void pictures();
@@ -94,64 +88,45 @@ private slots:
 
 private:
     QLineEdit *box(const char *name) const { return named<QLineEdit>(m_window.get(), name); }
-    QPushButton *button(const QString &sign) const
-    {
-        return named<QPushButton>(m_window.get(), "cmd" + kOperationsBySign.value(sign, {sign, {}}).first);
-    }
-    LineWidget *bar() const { return named<LineWidget>(m_window.get(), "Line1"); }
+    QPushButton *button(const QString &sign) const { return named<QPushButton>(m_window.get(), "cmd" + kSigns.value(sign, {sign, {}}).first); }
     QLabel *label(const QString &name) const { return named<QLabel>(m_window.get(), name); }
-    void enter(const QString &fractions);
-    QString result() const;
-    qint64 sign() const;
-    qint64 picture(const QString &sign) const { return label(kOperationsBySign[sign].second)->pixmap().cacheKey(); }
+    LineWidget *bar() const { return named<LineWidget>(m_window.get(), "Line1"); }
+    // Types "n1/d1 n2/d2" into the four boxes.
+    void enter(const QString &fractions)
+    {
+        const QStringList typed = QString(fractions).replace(u'/', u' ').split(u' ', Qt::SkipEmptyParts);
+        for (int i = 0; i < 4; ++i)
+            typeInto(box(QStringList{"txtN1", "txtD1", "txtN2", "txtD2"}[i].toLatin1()), typed[i]);
+    }
+    QString result() const { return box("txtWholeNum")->text() + u' ' + label("txtN3")->text() + u'/' + label("txtD3")->text(); }
+    // The picture the operator sign shows (0: none yet), and a sign's own.
+    qint64 sign() const { return label("Image1")->pixmap().isNull() ? 0 : label("Image1")->pixmap().cacheKey(); }
+    qint64 picture(const QString &sign) const { return label(kSigns[sign].second)->pixmap().cacheKey(); }
 
-    std::unique_ptr<Module1> m_engine = std::make_unique<Module1>();
+    Module1 m_engine;
     std::unique_ptr<Form1> m_window;
 };
 
 void TestCalculator::init()
 {
-    m_window = std::make_unique<Form1>(*m_engine);
+    m_window = std::make_unique<Form1>(m_engine);
     QVERIFY(showActive(m_window.get()));
-}
-
-// Types "n1/d1 n2/d2" into the four boxes.
-void TestCalculator::enter(const QString &fractions)
-{
-    const QStringList typed = words(QString(fractions).replace(u'/', u' '));
-    for (int i = 0; i < 4; ++i)
-        typeInto(box(QStringList{"txtN1", "txtD1", "txtN2", "txtD2"}[i].toLatin1()), typed.value(i));
-}
-
-// The three result fields as "whole numerator/denominator".
-QString TestCalculator::result() const
-{
-    return box("txtWholeNum")->text() + u' ' + label("txtN3")->text() + u'/' + label("txtD3")->text();
-}
-
-// The picture the operator sign shows (0: none yet).
-qint64 TestCalculator::sign() const
-{
-    const QPixmap shown = label("Image1")->pixmap();
-    return shown.isNull() ? 0 : shown.cacheKey();
 }
 
 void TestCalculator::operations()
 {
     QFETCH(QString, line);
-    const QStringList parts = columns(line, 2);
-    const QString how = parts[1];
-    const bool fails = parts[0].contains(u'→');
-    const QStringList sides = parts[0].split(fails ? u'→' : u'=');
+    const QString how = columns(line, 2)[1];
+    const bool fails = line.contains(u'→');
+    const QStringList sides = columns(line, 2)[0].split(fails ? u'→' : u'=');
     const QStringList operands = sides[0].split(u' ', Qt::SkipEmptyParts);
-    const QString op = operands[1];
+    const QString op = operands[1], expected = sides[1].trimmed();
     enter(operands[0] + u' ' + operands[2]);
-
-    QList<ShownMessage> messages = messagesDuring([&] {
+    const QStringList messages = messagesDuring([&] {
         if (how.isEmpty()) {
             click(button(op));
         } else if (how == "menu") {
-            QVERIFY(chooseMenuEntry(m_window.get(), "mnuFunction", "mnu" + kOperationsBySign[op].first));
+            chooseMenuEntry(m_window.get(), "mnuFunction", "mnu" + kSigns[op].first);
         } else if (how == "Space") {
             button(op)->setFocus();
             QTest::keyClick(button(op), Qt::Key_Space);
@@ -159,20 +134,13 @@ void TestCalculator::operations()
             QTest::keySequence(box("txtD2"), QKeySequence(how));
         }
     });
-    if (fails) {
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].text, sides[1].trimmed());
-        QVERIFY(messages[0].plain && messages[0].caption == "Zarnith");
-        QCOMPARE(result() + spoken(m_window.get()), " /");
-    } else {
-        QVERIFY(messages.isEmpty());
-        QCOMPARE(result(), asFields(sides[1].trimmed()));
-        QCOMPARE(spoken(m_window.get()), sides[1].trimmed());
-        // The bar ends at the right edge of the denominator.
-        QCOMPARE(bar()->geometry().right(), label("txtD3")->geometry().right());
+    QCOMPARE(messages, fails ? QStringList{expected} : QStringList());
+    QCOMPARE(result(), fails ? " /" : asFields(expected));
+    QCOMPARE(spoken(m_window.get()), fails ? "" : expected);
+    // The bar ends at the right edge of the denominator; every way but
+    // Space shows the operation's sign.
+    if (!fails)
         QCOMPARE(bar()->x2(), pixelsToTwips(label("txtD3")->geometry().right() + 1));
-    }
-    // Every way but Space shows the operation's sign.
     QCOMPARE(sign(), how == "Space" ? 0 : picture(op));
 }
 
@@ -181,18 +149,16 @@ void TestCalculator::errorLeavesTheDisplay()
     enter("1/2 1/3");
     click(button("+"));
     const float barEnd = bar()->x2();
-    typeInto(box("txtD2"), "");
+    typeInto(box("txtD2"), "_");
+    typeInto(box("txtWholeNum"), "77"); // a typed whole number takes no part
     QCOMPARE(messagesDuring([&] { click(button("+")); }).size(), 1);
-    QCOMPARE(result(), "0 5/6");
+    QCOMPARE(result(), "77 5/6");
     QCOMPARE(bar()->x2(), barEnd);
     // A menu entry shows its sign before the message appears.
     qint64 signWhileShown = 0;
-    messagesDuring([&] { chooseMenuEntry(m_window.get(), "mnuFunction", "mnuSubtract"); },
-                   [&] { signWhileShown = sign(); });
+    messagesDuring([&] { chooseMenuEntry(m_window.get(), "mnuFunction", "mnuSubtract"); }, [&] { signWhileShown = sign(); });
     QCOMPARE(signWhileShown, picture("-"));
-    // A typed whole number takes no part.
-    enter("1/2 1/3");
-    typeInto(box("txtWholeNum"), "77");
+    typeInto(box("txtD2"), "3");
     click(button("+"));
     QCOMPARE(result(), "0 5/6");
 }
@@ -203,7 +169,7 @@ void TestCalculator::signFollowsThePointer()
         QTest::mouseMove(button(op), QPoint(5, 5));
         QTest::mouseMove(button(op), QPoint(10, 10));
         QCOMPARE(sign(), picture(op));
-        QCOMPARE(label("Image1")->accessibleName(), label(kOperationsBySign[op].second)->accessibleName());
+        QCOMPARE(label("Image1")->accessibleName(), label(kSigns[op].second)->accessibleName());
         QTest::mouseMove(box("txtN1"), QPoint(5, 5)); // leaving restores nothing
         QCOMPARE(sign(), picture(op));
     }
@@ -218,39 +184,32 @@ void TestCalculator::signFollowsThePointer()
     QCOMPARE(sign(), picture("×"));
 }
 
-void TestCalculator::inputLimits()
+// Typing and pasting stop at each box's limit; what the program writes is
+// shown whole, in a smaller size of the box's font while it is long.
+void TestCalculator::boxes()
 {
     QApplication::clipboard()->setText("123456");
-    for (const auto &[name, kept] : {std::pair{"txtN1", "123"}, {"txtD1", "1234"}, {"txtN2", "123"},
-                                    {"txtD2", "1234"}, {"txtWholeNum", "123"}}) {
+    for (const auto &[name, kept] : {std::pair{"txtN1", "123"}, {"txtD1", "1234"}, {"txtN2", "123"}, {"txtD2", "1234"}, {"txtWholeNum", "123"}}) {
         typeInto(box(name), "123456");
         QCOMPARE(box(name)->text(), kept);
-        typeInto(box(name), "");
+        typeInto(box(name), "_");
         QTest::keySequence(box(name), QKeySequence::Paste);
         QCOMPARE(box(name)->text(), kept);
     }
-}
-
-void TestCalculator::longWholePartShownWhole()
-{
     QLineEdit *whole = box("txtWholeNum");
     const double designed = whole->font().pointSizeF();
     enter("999/1 999/1");
     click(button("×"));
     QCOMPARE(whole->text(), "998001");
-    // Readable: the whole text fits, in a smaller size of the font.
     QVERIFY(whole->fontMetrics().horizontalAdvance(whole->text()) < whole->width() - 4);
     QVERIFY(whole->font().pointSizeF() < designed && whole->font().pointSizeF() > 8);
-    // The user can shorten the text but not lengthen it past the limit.
-    QTest::mouseClick(whole, Qt::LeftButton);
+    // The user can shorten such a text but not lengthen it past the limit.
     QTest::keyClick(whole, Qt::Key_End);
-    QTest::keyClick(whole, Qt::Key_9);
-    QCOMPARE(whole->text(), "998001");
+    QTest::keyClicks(whole, "9");
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(whole, Qt::Key_Backspace);
     QTest::keyClicks(whole, "345");
     QCOMPARE(whole->text(), "993");
-    // A short result is shown at the full size again.
     enter("1/2 1/3");
     click(button("+"));
     QCOMPARE(whole->font().pointSizeF(), designed);
@@ -271,13 +230,11 @@ void TestCalculator::escapeClears()
         focus->setFocus();
         QTest::keySequence(focus, QKeySequence(key));
         QTRY_COMPARE(result(), " /"); // a button shows its press first
-        for (const char *name : {"txtN1", "txtD1", "txtN2", "txtD2"})
-            QVERIFY2(box(name)->text().isEmpty(), name);
+        QCOMPARE(box("txtN1")->text() + box("txtD1")->text() + box("txtN2")->text() + box("txtD2")->text(), "");
         QCOMPARE(sign(), picture("+"));
         QCOMPARE(bar()->x2(), barEnd);
-        if (key.key() == Qt::Key_Escape)
-            QCOMPARE(QApplication::focusWidget(), focus);
-        QCOMPARE(m_engine->varResultNumerator.kind(), Variant::Kind::Int16);
+        QVERIFY(key.key() != Qt::Key_Escape || QApplication::focusWidget() == focus);
+        QCOMPARE(m_engine.varResultNumerator.kind(), Variant::Kind::Int16);
         QCOMPARE(spoken(m_window.get()), "Cleared");
     }
 }
@@ -285,53 +242,43 @@ void TestCalculator::escapeClears()
 void TestCalculator::keys()
 {
     // Tab walks the boxes and buttons; the whole number is no tab stop, but
-    // a click puts the caret there.
-    QCOMPARE(QApplication::focusWidget(), box("txtN1"));
+    // a click puts the caret there. Every control reached says what it is.
     QStringList visited;
     for (int i = 0; i < 10; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(!QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty());
+        QTest::keyClick(focus, Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited.join(u' '), "txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear "
-                                 "cmdDecimal txtN1");
+    QCOMPARE(visited.join(u' '), "txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal txtN1");
     QTest::mouseClick(box("txtWholeNum"), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), box("txtWholeNum"));
-    // Every control a person can reach says what it is.
-    for (QWidget *w : m_window->findChildren<QWidget *>()) {
-        if (w->focusPolicy() != Qt::NoFocus)
-            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
-    }
     // Enter presses nothing, in a box or on a button.
     enter("1/2 1/3");
     QTest::keyClick(box("txtD2"), Qt::Key_Return);
-    QTest::keyClick(box("txtD2"), Qt::Key_Enter);
     button("+")->setFocus();
-    QTest::keyClick(button("+"), Qt::Key_Return);
+    QTest::keyClick(button("+"), Qt::Key_Enter);
     QCOMPARE(result(), " /");
 }
 
-// The pictures and the hand pointer are drawn at the screen's pixel ratio
-// (this test runs at scale factors 1 and 2), sharp, not blown up.
+// The pictures and the hand pointer are drawn at the screen's pixel ratio,
+// sharp, not blown up from a smaller size.
 void TestCalculator::pictures()
 {
     const qreal ratio = qApp->devicePixelRatio();
-    for (const char *name : {"imgPlus", "imgNeg", "imgMulti", "imgDiv", "imgEquals"}) {
-        const QPixmap pixmap = label(name)->pixmap();
-        QCOMPARE(pixmap.size(), QSize(32, 32) * ratio);
-        QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(32, 32));
-        int partial = 0; // the plus sign's bar has no blurred edge
-        for (int x = 0; name == QLatin1String("imgPlus") && x < pixmap.width(); ++x)
-            partial += qAlpha(pixmap.toImage().pixel(x, pixmap.height() / 2)) % 255 != 0;
-        QVERIFY(partial <= 2);
-    }
+    for (const char *name : {"imgPlus", "imgNeg", "imgMulti", "imgDiv", "imgEquals"})
+        QCOMPARE(label(name)->pixmap().size(), QSize(32, 32) * ratio);
+    const QImage plus = label("imgPlus")->pixmap().toImage();
+    int blurred = 0; // along the plus sign's bar
+    for (int x = 0; x < plus.width(); ++x)
+        blurred += qAlpha(plus.pixel(x, plus.height() / 2)) % 255 != 0;
+    QVERIFY(blurred <= 2);
     QCOMPARE(button("+")->icon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
     for (QPushButton *b : m_window->findChildren<QPushButton *>()) {
-        const QCursor hand = b->cursor();
-        QCOMPARE(hand.hotSpot(), QPoint(12, 1));
-        QCOMPARE(hand.pixmap().size(), QSize(32, 32) * ratio);
-        // The finger tip is drawn; the corner is clear.
-        const QImage image = hand.pixmap().toImage();
-        QVERIFY(qAlpha(image.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(image.pixel(0, 0)) == 0);
+        const QImage hand = b->cursor().pixmap().toImage();
+        QCOMPARE(b->cursor().hotSpot(), QPoint(12, 1));
+        QCOMPARE(hand.size(), QSize(32, 32) * ratio);
+        QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
     QVERIFY(box("txtN1")->cursor().shape() != Qt::BitmapCursor);
 }
@@ -340,7 +287,6 @@ void TestCalculator::exitAndCloseEndTheProgram()
 {
     QSignalSpy unloading(m_window.get(), &Form1::unloading);
     QVERIFY(chooseMenuEntry(m_window.get(), "mnuFile", "mnuExit"));
-    QCOMPARE(unloading.count(), 1);
     QTRY_VERIFY(!m_window->isVisible());
     QVERIFY(showActive(m_window.get()));
     QVERIFY(m_window->close()); // the close box

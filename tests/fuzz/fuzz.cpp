@@ -4,8 +4,6 @@
 //   parse      the numeric-text test and the parser agree; what they accept
 //              converts unless out of range and writes back to its value;
 //   format     number to text and both patterns read back within their rounding;
-//   calculator the four operations on four texts: an error, or a fraction in
-//              lowest terms with the exact value;
 //   decimals   the Decimals window's commands on four box texts: a nearest
 //              sixty-fourth from its table, and numbers where numbers are due.
 
@@ -24,7 +22,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <numeric>
 
 using namespace zarnith;
 using test::outcome;
@@ -92,49 +89,6 @@ void format(double value, float single)
     }
 }
 
-// The entry as an integer when it is a whole number of at most 31 bits.
-bool smallInteger(const QString &text, __int128 &out)
-{
-    const ParsedNumber p = parseNumber(text);
-    const bool small = p.status == ParsedNumber::Status::Ok && p.value == std::trunc(p.value)
-        && std::fabs(p.value) < 2147483648.0;
-    out = small ? static_cast<__int128>(p.value) : 0;
-    return small;
-}
-
-void calculator(const QStringList &texts)
-{
-    using Routine = void (Module1::*)(const Variant &, const Variant &);
-    const Routine routines[] = {&Module1::AddFractions, &Module1::SubtractFractions,
-                                &Module1::MultiplyFractions, &Module1::DivideFractions};
-    const QString what = texts.join(u'|');
-    for (int op = 0; op < 4; ++op) {
-        Module1 engine;
-        const QString shown = outcome([&] {
-            engine.ResetResult();
-            engine.varResultNumerator = Variant::text(texts[0]);
-            engine.varResultDenominator = Variant::text(texts[1]);
-            (engine.*routines[op])(Variant::text(texts[2]), Variant::text(texts[3]));
-            return QString();
-        });
-        if (!shown.isEmpty())
-            continue;
-        bool ok[3];
-        const qlonglong whole = engine.varResultWhole.toText().toLongLong(&ok[0]);
-        const qlonglong n = engine.varResultNumerator.toText().toLongLong(&ok[1]);
-        const qlonglong d = engine.varResultDenominator.toText().toLongLong(&ok[2]);
-        check(ok[0] && ok[1] && ok[2] && (d == 0 ? n == 0 : d > 1 && std::gcd(n, d) == 1 && n < d && (n > 0 || whole == 0)),
-              "three integers, in lowest terms", what);
-        __int128 e[4];
-        if (smallInteger(texts[0], e[0]) && smallInteger(texts[1], e[1]) && smallInteger(texts[2], e[2])
-            && smallInteger(texts[3], e[3])) {
-            const __int128 num[] = {e[0] * e[3] + e[1] * e[2], e[0] * e[3] - e[1] * e[2], e[0] * e[2], e[0] * e[3]};
-            const __int128 den = op == 3 ? e[1] * e[2] : e[1] * e[3];
-            check((__int128(whole) * (d ? d : 1) + n) * den == num[op] * (d ? d : 1), "the exact value", what);
-        }
-    }
-}
-
 void decimals(int command, const QStringList &texts)
 {
     static auto *window = new FrmFract(*new Module1);
@@ -176,7 +130,7 @@ void decimals(int command, const QStringList &texts)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (ZARNITH_FUZZ_TARGET == 3)
+    if (ZARNITH_FUZZ_TARGET == 2)
         new QApplication(*argc, *argv); // lives for the run
     return 0;
 }
@@ -184,7 +138,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString input = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    QStringList fields = input.mid(ZARNITH_FUZZ_TARGET == 3 ? 1 : 0).split(u'\n');
+    QStringList fields = input.mid(ZARNITH_FUZZ_TARGET == 2 ? 1 : 0).split(u'\n');
     while (fields.size() < 4)
         fields << QString();
     double value = 0;
@@ -200,9 +154,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::memcpy(&single, data + sizeof value, sizeof single);
         if (std::isfinite(value) && std::isfinite(single))
             format(value, single);
-        break;
-    case 2:
-        calculator(fields);
         break;
     default:
         if (size > 0)
