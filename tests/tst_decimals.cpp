@@ -222,11 +222,15 @@ void TestDecimals::looks()
     press("cmdResult1");
     auto *approx = named<QLabel>(m_window.get(), "Label2");
     QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
-    // The long captions are drawn on two lines inside their buttons: two
-    // bands of rows holding text, with blank rows between them.
+    // Every label shows its caption whole.
+    for (QLabel *label : m_window->findChildren<QLabel *>())
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+    // The long captions are drawn on two lines inside their buttons (drawn
+    // as buttons): two bands of rows holding text, with blank rows between.
     for (const char *name : {"cmdResult0", "cmdResult1"}) {
         auto *button = named<QPushButton>(m_window.get(), name);
         const QImage image = button->grab().toImage();
+        QVERIFY(image.pixel(image.width() / 2, 0) != image.pixel(image.width() / 2, 5));
         const int ink = qGray(button->palette().color(QPalette::ButtonText).rgb());
         const int paper = qGray(button->palette().color(QPalette::Button).rgb());
         QString rows;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -52,6 +53,17 @@ const char *const kHelpFolders = R"(
     /                | Cannot open the file: //Zarnith.chm
 )";
 
+// DISPLAY | whether an X server answers there ({n}: the display number of
+// an X socket this test listens on).
+const char *const kDisplays = R"(
+    _              | no
+    :abc           | no
+    :{n}           | yes
+    unix:{n}.0     | yes
+    :{n}1          | no
+    otherhost:0    | yes
+)";
+
 // A window's outer frame centred across the screen, as the program rounds it.
 bool centredAcross(const QWidget *w)
 {
@@ -75,6 +87,8 @@ private slots:
     void help_data() { addCases(kHelpFolders); }
     void help();
     void platformChosen();
+    void xServerReachable_data() { addCases(kDisplays); }
+    void xServerReachable();
 
 private:
     Form1 &calculator() { return m_app->calculator(); }
@@ -298,6 +312,17 @@ void TestShell::platformChosen()
         QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
         QTRY_COMPARE(w->size(), size);
     }
+}
+
+void TestShell::xServerReachable()
+{
+    QFETCH(QString, line);
+    const QString n = QString::number(7000 + QCoreApplication::applicationPid() % 1000);
+    QLocalServer x;
+    x.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    QVERIFY(x.listen("/tmp/.X11-unix/X" + n));
+    const QStringList c = columns(QString(line).replace("{n}", n), 2);
+    QCOMPARE(zarnith::xServerReachable(c[0] == u"_" ? QByteArray() : c[0].toLatin1()), c[1] == u"yes");
 }
 
 static const bool kChosen = (choosePlatform(), true); // before QApplication, as main does
