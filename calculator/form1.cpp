@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "formkit.h"
 #include "linewidget.h"
+#include "pictures.h"
 #include "placement.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ namespace zarnith {
 struct Form1::Operation {
     QPushButton *Form1Ui::*button;
     QAction *Form1Ui::*menuEntry;
-    QLabel *Form1Ui::*picture;
+    PictureLabel *Form1Ui::*picture;
     void (Module1::*routine)(const Variant &, const Variant &);
 };
 
@@ -76,7 +77,7 @@ void Form1::runOperation(const Operation &operation)
 
 void Form1::showOperator(const Operation &operation)
 {
-    m_ui.Image1->setPixmap((m_ui.*operation.picture)->pixmap());
+    m_ui.Image1->setPicture((m_ui.*operation.picture)->picture());
 }
 
 // The bar ends at the right edge of the denominator, which has just sized

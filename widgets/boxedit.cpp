@@ -1,5 +1,6 @@
 #include "boxedit.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -74,6 +75,29 @@ void BoxEdit::fitFont()
         fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
     if (fitted != font())
         setFont(fitted);
+}
+
+void BoxEdit::setBlendsWithWindow()
+{
+    m_blends = true;
+    blend();
+}
+
+// From the box's own palette: its button colours follow the window's (or a
+// palette given to the box), and blending again changes nothing.
+void BoxEdit::blend()
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, colors.color(QPalette::Button));
+    colors.setColor(QPalette::Text, colors.color(QPalette::ButtonText));
+    setPalette(colors);
+}
+
+void BoxEdit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_blends)
+        blend();
 }
 
 } // namespace zarnith

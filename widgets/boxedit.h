@@ -26,17 +26,24 @@ public:
     // the next keystroke replaces it.
     void setSelectAllOnFocus(bool on) { m_selectAllOnFocus = on; }
 
+    // The box takes the window's button-face and button-text colours, so
+    // that it blends with the window, and follows them when they change.
+    void setBlendsWithWindow();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyLimitAfterEdit();
     void fitFont();
+    void blend();
 
     int m_inputLimit = 0;
     QFont m_designFont;
     bool m_selectAllOnFocus = false;
+    bool m_blends = false;
 };
 
 } // namespace zarnith

@@ -36,8 +36,11 @@ void LineWidget::setColor(const QColor &color)
 
 void LineWidget::paintEvent(QPaintEvent *)
 {
+    QColor color = palette().color(QPalette::WindowText);
+    if (m_blackOnLight && palette().color(QPalette::Window).lightness() > color.lightness())
+        color = Qt::black;
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    painter.fillRect(rect(), color);
 }
 
 } // namespace zarnith
