@@ -33,6 +33,7 @@ const Form1::Operation Form1::kOperations[4] = {
 Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
 {
     m_ui.setupUi(this);
+    m_resultFont = m_ui.txtN3->font();
     m_engine.setDisplay(this);
     new WindowShortcutsFirst(this);
 
@@ -124,14 +125,23 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::showNumerator(const QString &text)
 {
-    m_ui.txtN3->setText(text);
-    m_ui.txtN3->adjustSize();
+    showResultLabel(m_ui.txtN3, text);
 }
 
 void Form1::showDenominator(const QString &text)
 {
-    m_ui.txtD3->setText(text);
-    m_ui.txtD3->adjustSize();
+    showResultLabel(m_ui.txtD3, text);
+}
+
+// A result label sizes itself to its caption, its left edge fixed. A
+// caption that would pass the window's right edge is set in a smaller size
+// of the label's font, so that the number shows whole.
+void Form1::showResultLabel(QLabel *label, const QString &text)
+{
+    const int room = label->parentWidget()->width() - label->x() - 1;
+    label->setText(text);
+    label->setFont(fittedFont(m_resultFont, text, room));
+    label->adjustSize();
 }
 
 void Form1::showWhole(const QString &text)

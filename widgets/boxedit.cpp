@@ -66,13 +66,13 @@ void BoxEdit::fitFont()
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     const QMargins margins = textMargins();
-    // QLineEdit keeps a further pixel clear on either side of its text.
-    const int room = contents.width() - margins.left() - margins.right() - 2;
+    // QLineEdit keeps 2 pixels clear on either side of its text, and centres
+    // the text only while the text, a pixel and the cursor fit in between;
+    // a wider text it scrolls to the left.
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2 - 1
+        - style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
 
-    QFont fitted = m_designFont;
-    while (fitted.pointSizeF() > kSmallestPointSize
-           && QFontMetrics(fitted).horizontalAdvance(text()) > room)
-        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    const QFont fitted = fittedFont(m_designFont, text(), room);
     if (fitted != font())
         setFont(fitted);
 }
@@ -98,6 +98,14 @@ void BoxEdit::changeEvent(QEvent *event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && m_blends)
         blend();
+}
+
+QFont fittedFont(const QFont &design, const QString &text, int room)
+{
+    QFont fitted = design;
+    while (fitted.pointSizeF() > kSmallestPointSize && QFontMetrics(fitted).horizontalAdvance(text) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    return fitted;
 }
 
 } // namespace zarnith

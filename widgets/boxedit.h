@@ -46,4 +46,8 @@ private:
     bool m_blends = false;
 };
 
+// The design font, or the largest of its sizes shrunk in steps of a tenth
+// in which `text` is at most `room` pixels wide.
+QFont fittedFont(const QFont &design, const QString &text, int room);
+
 } // namespace zarnith
