@@ -93,11 +93,36 @@ void BoxEdit::blend()
     setPalette(colors);
 }
 
+// Some styles pad a box's text with margins of their own when they polish
+// it. The boxes here were laid out for text that uses the whole box.
+bool BoxEdit::event(QEvent *event)
+{
+    const bool handled = QLineEdit::event(event);
+    if (event->type() == QEvent::Polish)
+        setTextMargins(QMargins());
+    return handled;
+}
+
 void BoxEdit::changeEvent(QEvent *event)
 {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && m_blends)
         blend();
+}
+
+// Some styles leave out the frame of a box that is lower than two frames
+// and a line of the box's font. The boxes here are laid out that low (the
+// fractions' denominators), and keep their frames: the style is told of a
+// font small enough.
+void BoxEdit::initStyleOption(QStyleOptionFrame *option) const
+{
+    QLineEdit::initStyleOption(option);
+    static const QFontMetrics small = [] {
+        QFont font;
+        font.setPixelSize(1);
+        return QFontMetrics(font);
+    }();
+    option->fontMetrics = small;
 }
 
 QFont fittedFont(const QFont &design, const QString &text, int room)

@@ -33,7 +33,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void initStyleOption(QStyleOptionFrame *option) const override;
 
 private:
     void applyLimitAfterEdit();
