@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "formkit.h"
 #include "linewidget.h"
+#include "pictures.h"
 #include "placement.h"
 #include "screenreader.h"
 
@@ -19,7 +20,7 @@ namespace zarnith {
 struct Form1::Operation {
     QPushButton *Form1Ui::*button;
     QAction *Form1Ui::*menuEntry;
-    QLabel *Form1Ui::*picture;
+    PictureLabel *Form1Ui::*picture;
     void (Module1::*routine)(const Variant &, const Variant &);
 };
 
@@ -33,6 +34,7 @@ const Form1::Operation Form1::kOperations[4] = {
 Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
 {
     m_ui.setupUi(this);
+    m_resultFont = m_ui.txtN3->font();
     m_engine.setDisplay(this);
     new WindowShortcutsFirst(this);
 
@@ -79,8 +81,8 @@ void Form1::runOperation(const Operation &operation)
 
 void Form1::showOperator(const Operation &operation)
 {
-    const QLabel *picture = m_ui.*operation.picture;
-    m_ui.Image1->setPixmap(picture->pixmap());
+    const PictureLabel *picture = m_ui.*operation.picture;
+    m_ui.Image1->setPicture(picture->picture());
     m_ui.Image1->setAccessibleName(picture->accessibleName());
 }
 
@@ -129,14 +131,23 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::showNumerator(const QString &text)
 {
-    m_ui.txtN3->setText(text);
-    m_ui.txtN3->adjustSize();
+    showResultLabel(m_ui.txtN3, text);
 }
 
 void Form1::showDenominator(const QString &text)
 {
-    m_ui.txtD3->setText(text);
-    m_ui.txtD3->adjustSize();
+    showResultLabel(m_ui.txtD3, text);
+}
+
+// A result label sizes itself to its caption, its left edge fixed. A
+// caption that would pass the window's right edge is set in a smaller size
+// of the label's font, so that the number shows whole.
+void Form1::showResultLabel(QLabel *label, const QString &text)
+{
+    const int room = label->parentWidget()->width() - label->x() - 1;
+    label->setText(text);
+    label->setFont(fittedFont(m_resultFont, text, room));
+    label->adjustSize();
 }
 
 void Form1::showWhole(const QString &text)

@@ -3,6 +3,7 @@
 #include "form1_ui.h"
 #include "module1.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 namespace zarnith {
@@ -42,8 +43,10 @@ private:
     void showNumerator(const QString &text) override;
     void showDenominator(const QString &text) override;
     void showWhole(const QString &text) override;
+    void showResultLabel(QLabel *label, const QString &text);
 
     Form1Ui m_ui;
+    QFont m_resultFont;
     Module1 &m_engine;
 };
 

@@ -36,12 +36,12 @@ QPushButton *pictureButton(QWidget *parent, const char *name, Picture picture, T
 }
 
 // A picture control takes the size of its 32-pixel picture.
-QLabel *picture(QWidget *parent, const char *name, int left, int top, Picture p, bool shown)
+PictureLabel *picture(QWidget *parent, const char *name, int left, int top, Picture p, bool shown)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new PictureLabel(parent);
     label->setObjectName(name);
     label->move(twipsToPixels(left), twipsToPixels(top));
-    label->setPixmap(picturePixmap(p));
+    label->setPicture(p);
     label->adjustSize();
     label->setVisible(shown);
     return label;
@@ -72,10 +72,7 @@ void Form1Ui::setupUi(QMainWindow *window)
     txtD1 = addBox(client, "txtD1", {90, 570, 705, 285}, boxFont, 4);
     txtN1 = addBox(client, "txtN1", {90, 75, 705, 300}, boxFont, 3);
     // The whole number blends with the window; a click still edits it.
-    QPalette blend = txtWholeNum->palette();
-    blend.setColor(QPalette::Base, blend.color(QPalette::Button));
-    blend.setColor(QPalette::Text, blend.color(QPalette::ButtonText));
-    txtWholeNum->setPalette(blend);
+    txtWholeNum->setBlendsWithWindow();
     txtWholeNum->setFocusPolicy(Qt::ClickFocus);
 
     txtD3 = addLabel(client, "txtD3", {3900, 600, 75, 240});
@@ -90,7 +87,7 @@ void Form1Ui::setupUi(QMainWindow *window)
     imgMulti = picture(client, "imgMulti", 1144, 1599, Picture::Times, false);
     imgNeg = picture(client, "imgNeg", 1118, 1898, Picture::Minus, false);
     imgPlus = picture(client, "imgPlus", 1144, 1560, Picture::Plus, false);
-    Image1 = new QLabel(client);
+    Image1 = new PictureLabel(client);
     Image1->setObjectName("Image1");
     setTwipsGeometry(Image1, 930, 270, 480, 480);
     imgEquals = picture(client, "imgEquals", 2340, 273, Picture::Equals, true);

@@ -15,6 +15,7 @@ namespace zarnith {
 
 class BoxEdit;
 class LineWidget;
+class PictureLabel;
 
 struct Form1Ui {
     QGroupBox *Frame2 = nullptr;
@@ -35,12 +36,12 @@ struct Form1Ui {
     LineWidget *Line1 = nullptr;
     LineWidget *Line3 = nullptr;
     LineWidget *Line2 = nullptr;
-    QLabel *imgDiv = nullptr;
-    QLabel *imgMulti = nullptr;
-    QLabel *imgNeg = nullptr;
-    QLabel *imgPlus = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *imgEquals = nullptr;
+    PictureLabel *imgDiv = nullptr;
+    PictureLabel *imgMulti = nullptr;
+    PictureLabel *imgNeg = nullptr;
+    PictureLabel *imgPlus = nullptr;
+    PictureLabel *Image1 = nullptr;
+    PictureLabel *imgEquals = nullptr;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuDecimal = nullptr;

@@ -57,13 +57,15 @@ void FrmFractUi::setupUi(QMainWindow *window)
     Label3 = addLabel(client, "Label3", {105, 1410, 915, 195}, QStringLiteral("Approximate:"));
     Label2 = addLabel(client, "Label2", {1185, 1380, 90, 300});
     Label2->setFont(dialogFont(8.83, true));
-    // A white field that grows to the right with its caption.
+    // A field in the boxes' colours (white on a light desktop) that grows
+    // to the right with its caption.
     Label2->setAutoFillBackground(true);
-    QPalette white = Label2->palette();
-    white.setColor(QPalette::Window, white.color(QPalette::Base));
-    Label2->setPalette(white);
+    Label2->setBackgroundRole(QPalette::Base);
+    Label2->setForegroundRole(QPalette::Text);
     Line2[0] = addLine(client, "Line2_0", 2235, 495, 2415, 2);
     Line2[1] = addLine(client, "Line2_1", 2235, 585, 2415, 2);
+    for (LineWidget *line : {Line1, Line2[0], Line2[1]})
+        line->setBlackOnLight();
 
     setFocusOrder({txtNumerator, txtDenominator, txtWholeNum, txtDecimal, cmdClear, cmdReduce,
                    cmdResult0, cmdResult1});

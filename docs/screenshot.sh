@@ -3,9 +3,11 @@
 # window manager (so the title bars show), types 3/4 + 1/2 and clicks the
 # plus button (calculator.png), then opens the Decimals window and converts
 # 2.75 (both-windows.png), then shows the About box (about.png) and the
-# help viewer (help-viewer.png); last, the calculator again at a scale
-# factor of 2 (calculator-scale2.png).
-# Needs: xvfb xauth openbox xdotool x11-utils imagemagick.
+# help viewer (help-viewer.png); then the calculator again at a scale
+# factor of 2 (calculator-scale2.png); last, both windows on a dark desktop
+# (GTK's Adwaita:dark through the gtk3 platform theme, both-windows-dark.png)
+# and at a scale factor of 1.5 (both-windows-scale1.5.png).
+# Needs: xvfb xauth openbox xdotool x11-utils imagemagick qt6-gtk-platformtheme.
 # Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -40,6 +42,39 @@ add_three_quarters_and_a_half() {
     sleep 0.5
 }
 
+# In the Decimals window: 2.75 converted to a fraction; then both windows,
+# the Decimals window above the calculator, into one picture.
+convert_and_take_both() {
+    local calc=$1 dec=$2 file=$3
+    xdotool key Tab Tab Tab; xdotool type --delay 80 2.75; xdotool key ctrl+f
+    sleep 0.5
+    read -r dx dy dw dh <<<"$(frame_of "$dec")"
+    read -r cx cy cw ch <<<"$(frame_of "$calc")"
+    local left=$((dx < cx ? dx : cx)) right=$((dx + dw > cx + cw ? dx + dw : cx + cw))
+    import -window root -crop "$((right - left))x$((cy + ch - dy))+$left+$dy" +repage "$file"
+}
+
+# Both windows, Zarnith started with the environment given (a dark desktop,
+# a scale factor): 3/4 + 1/2 chosen with Ctrl+A, which shows the sign too,
+# and 2.75 converted in the Decimals window.
+both_windows() {
+    local file=$1; shift
+    (cd "$build" && env "$@" ./zarnith) &
+    local app=$! calc dec
+    calc=$(window_named Zarnith)
+    xdotool windowactivate --sync "$calc"
+    sleep 0.5
+    xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
+    xdotool type 1; xdotool key Tab; xdotool type 2; xdotool key ctrl+a ctrl+F2
+    dec=$(window_named Decimals)
+    xdotool windowactivate --sync "$dec"
+    xdotool mousemove 0 0
+    sleep 0.3
+    convert_and_take_both "$calc" "$dec" "$out/$file"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+}
+
 window_named() {
     local win=""
     for _ in $(seq 50); do
@@ -51,6 +86,7 @@ window_named() {
 
 inner() {
     openbox >/dev/null 2>&1 &
+    local wm=$!
     sleep 1
     (cd "$build" && ./zarnith) &
     local app=$!
@@ -64,12 +100,7 @@ inner() {
     dec=$(window_named Decimals)
     xdotool windowactivate --sync "$dec"
     sleep 0.3
-    xdotool key Tab Tab Tab; xdotool type --delay 80 2.75; xdotool key ctrl+f
-    sleep 0.5
-    read -r dx dy dw dh <<<"$(frame_of "$dec")"
-    read -r cx cy cw ch <<<"$(frame_of "$calc")"
-    local left=$((dx < cx ? dx : cx)) right=$((dx + dw > cx + cw ? dx + dw : cx + cw))
-    import -window root -crop "$((right - left))x$((cy + ch - dy))+$left+$dy" +repage "$out/both-windows.png"
+    convert_and_take_both "$calc" "$dec" "$out/both-windows.png"
 
     xdotool windowactivate --sync "$calc"
     xdotool key ctrl+h
@@ -93,6 +124,11 @@ inner() {
     add_three_quarters_and_a_half "$calc" 150 234 580 380
     import -window "$calc" -frame "$out/calculator-scale2.png"
     kill "$app"
+    wait "$app" 2>/dev/null || true
+
+    both_windows both-windows-dark.png QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    both_windows both-windows-scale1.5.png QT_SCALE_FACTOR=1.5
+    kill "$wm"
 }
 
 if [ "${ZARNITH_INNER:-}" = 1 ]; then

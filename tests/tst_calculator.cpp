@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 using namespace zarnith;
@@ -42,6 +43,10 @@ const char *const kOperations = R"(
     2.0/3 + 1/3 = 1
     1e3/999 + 0/1 = 1 1/999
     ~7/2 + 0/1 = 3 1/2
+    1/9999 + 1/9998 = 19997/99970002
+    -99/9998 - 999/9999 = -1219767/11107778
+    999/2 × 999/1 = 499000 1/2
+    -99/1 × 999/1 = -98901
     1/2 ÷ 0/5 → FILL ALL BOXES
     0/2 ÷ 0/5 → FILL ALL BOXES
     1/2 - 1/0 → FILL ALL BOXES
@@ -58,6 +63,24 @@ const char *const kOperations = R"(
 // sign copies.
 const QMap<QString, std::pair<QString, QString>> kSigns = {
     {"+", {"Add", "imgPlus"}}, {"-", {"Subtract", "imgNeg"}}, {"×", {"Multiply", "imgMulti"}}, {"÷", {"Divide", "imgDiv"}}};
+
+// A point of each operator's symbol in its 32-pixel drawing | the controls
+// showing it (Image1 after the pointer was over Divide).
+const char *const kSymbols = R"(
+    15 7  | imgPlus cmdAdd
+    7 15  | imgNeg cmdSubtract
+    16 16 | imgMulti cmdMultiply
+    7 15  | imgDiv cmdDivide Image1
+    7 11  | imgEquals
+)";
+
+// The contrast of two colours, from 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto lum = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto l = [&](const QColor &c) { return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05; };
+    return std::max(l(a), l(b)) / std::min(l(a), l(b));
+}
 
 // A result as read ("1 1/4", "-3/2", "2") as the fields show it: whole
 // number, numerator/denominator ("1 1/4", "0 -3/2", "2 0/0").
@@ -84,6 +107,8 @@ private slots:
     void escapeClears();
     void keys();
     void pictures();
+    void picturesOnLightAndDark_data() { addCases(kSymbols); }
+    void picturesOnLightAndDark();
     void exitAndCloseEndTheProgram();
 
 private:
@@ -122,6 +147,7 @@ void TestCalculator::operations()
     const QStringList operands = sides[0].split(u' ', Qt::SkipEmptyParts);
     const QString op = operands[1], expected = sides[1].trimmed();
     enter(operands[0] + u' ' + operands[2]);
+    const int left = label("txtN3")->x();
     const QStringList messages = messagesDuring([&] {
         if (how.isEmpty()) {
             click(button(op));
@@ -141,6 +167,16 @@ void TestCalculator::operations()
     // Space shows the operation's sign.
     if (!fails)
         QCOMPARE(bar()->x2(), pixelsToTwips(label("txtD3")->geometry().right() + 1));
+    // Every result field shows its whole text: the labels inside the window,
+    // their left edge kept; the whole part inside its box, centred.
+    for (QLabel *field : {label("txtN3"), label("txtD3")})
+        QVERIFY(field->geometry().right() < m_window->centralWidget()->width() && field->x() == left);
+    QLineEdit *whole = box("txtWholeNum");
+    whole->selectAll();
+    whole->repaint(); // lays the text out
+    const int first = whole->inputMethodQuery(Qt::ImAnchorRectangle).toRectF().center().x();
+    const int last = whole->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
+    QVERIFY(fails || (first > 0 && last < whole->width() && qAbs(first - (whole->width() - last)) <= 3));
     // A result field tells the screen reader what it shows.
     QVERIFY(QAccessible::queryAccessibleInterface(label("txtD3"))->text(QAccessible::Name).endsWith(label("txtD3")->text()));
     QCOMPARE(sign(), how == "Space" ? 0 : picture(op));
@@ -293,6 +329,34 @@ void TestCalculator::pictures()
         QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
     QVERIFY(box("txtN1")->cursor().shape() != Qt::BitmapCursor);
+}
+
+// Each symbol stands out from its background on a light and a dark desktop,
+// started in it or switched to it while the program runs.
+void TestCalculator::picturesOnLightAndDark()
+{
+    QFETCH(QString, line);
+    const QStringList c = columns(line, 2), at = c[0].split(u' ', Qt::SkipEmptyParts);
+    const QPalette light(QColor(0xef, 0xef, 0xef)), dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x22, 0x22));
+    for (const auto &[start, switched] : {std::pair{light, dark}, std::pair{dark, light}}) {
+        QApplication::setPalette(start);
+        init();
+        QTest::mouseMove(button("÷"), QPoint(5, 5));
+        QTest::mouseMove(button("÷"), QPoint(9, 9));
+        for (const QPalette &desktop : {start, switched}) {
+            QApplication::setPalette(desktop);
+            QApplication::sendEvent(m_window.get(), std::make_unique<QEvent>(QEvent::ApplicationPaletteChange).get());
+            for (const QString &name : c[1].split(u' ')) {
+                QWidget *shown = named<QWidget>(m_window.get(), name);
+                const QImage image = shown->grab().toImage();
+                const QPoint point = QPoint(shown->width() / 2 + at[0].toInt() - 16, shown->height() / 2 + at[1].toInt() - 16);
+                QVERIFY2(contrast(image.pixelColor(point * image.devicePixelRatio()), shown->palette().color(shown->backgroundRole())) >= 3, qPrintable(name));
+            }
+            QCOMPARE(label("Image1")->grab().toImage(), label("imgDiv")->grab().toImage());
+            QCOMPARE(box("txtWholeNum")->palette().color(QPalette::Base), desktop.color(QPalette::Button)); // it blends in
+        }
+    }
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 void TestCalculator::exitAndCloseEndTheProgram()

@@ -1,5 +1,6 @@
 #include "boxedit.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -65,15 +66,71 @@ void BoxEdit::fitFont()
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     const QMargins margins = textMargins();
-    // QLineEdit keeps a further pixel clear on either side of its text.
-    const int room = contents.width() - margins.left() - margins.right() - 2;
+    // QLineEdit keeps 2 pixels clear on either side of its text, and centres
+    // the text only while the text, a pixel and the cursor fit in between;
+    // a wider text it scrolls to the left.
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2 - 1
+        - style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
 
-    QFont fitted = m_designFont;
-    while (fitted.pointSizeF() > kSmallestPointSize
-           && QFontMetrics(fitted).horizontalAdvance(text()) > room)
-        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    const QFont fitted = fittedFont(m_designFont, text(), room);
     if (fitted != font())
         setFont(fitted);
+}
+
+void BoxEdit::setBlendsWithWindow()
+{
+    m_blends = true;
+    blend();
+}
+
+// From the box's own palette: its button colours follow the window's (or a
+// palette given to the box), and blending again changes nothing.
+void BoxEdit::blend()
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, colors.color(QPalette::Button));
+    colors.setColor(QPalette::Text, colors.color(QPalette::ButtonText));
+    setPalette(colors);
+}
+
+// Some styles pad a box's text with margins of their own when they polish
+// it. The boxes here were laid out for text that uses the whole box.
+bool BoxEdit::event(QEvent *event)
+{
+    const bool handled = QLineEdit::event(event);
+    if (event->type() == QEvent::Polish)
+        setTextMargins(QMargins());
+    return handled;
+}
+
+void BoxEdit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_blends)
+        blend();
+}
+
+// Some styles leave out the frame of a box that is lower than two frames
+// and a line of the box's font. The boxes here are laid out that low (the
+// fractions' denominators), and keep their frames: the style is told of a
+// font small enough.
+void BoxEdit::initStyleOption(QStyleOptionFrame *option) const
+{
+    QLineEdit::initStyleOption(option);
+    static const QFontMetrics small = [] {
+        QFont font;
+        font.setPixelSize(1);
+        return QFontMetrics(font);
+    }();
+    option->fontMetrics = small;
+}
+
+QFont fittedFont(const QFont &design, const QString &text, int room)
+{
+    QFont fitted = design;
+    while (fitted.pointSizeF() > kSmallestPointSize && QFontMetrics(fitted).horizontalAdvance(text) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    return fitted;
 }
 
 } // namespace zarnith

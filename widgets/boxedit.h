@@ -26,17 +26,30 @@ public:
     // the next keystroke replaces it.
     void setSelectAllOnFocus(bool on) { m_selectAllOnFocus = on; }
 
+    // The box takes the window's button-face and button-text colours, so
+    // that it blends with the window, and follows them when they change.
+    void setBlendsWithWindow();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void initStyleOption(QStyleOptionFrame *option) const override;
 
 private:
     void applyLimitAfterEdit();
     void fitFont();
+    void blend();
 
     int m_inputLimit = 0;
     QFont m_designFont;
     bool m_selectAllOnFocus = false;
+    bool m_blends = false;
 };
+
+// The design font, or the largest of its sizes shrunk in steps of a tenth
+// in which `text` is at most `room` pixels wide.
+QFont fittedFont(const QFont &design, const QString &text, int room);
 
 } // namespace zarnith

@@ -14,9 +14,43 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <qdrawutil.h>
 
 namespace zarnith {
+
+namespace {
+
+// A frame drawn as the windows were laid out for, the same in every style:
+// an etched border whose top edge runs through the middle of the caption,
+// so that the controls placed in twips lie inside it. (Some styles draw
+// the border below the caption, or no border at all.)
+class EtchedFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QRect border = rect();
+        QRect caption;
+        if (!title().isEmpty()) {
+            const int height = fontMetrics().height();
+            caption = QRect(8, 0, fontMetrics().horizontalAdvance(title()) + 4, height);
+            border.setTop(height / 2);
+            painter.setClipRegion(QRegion(rect()).subtracted(caption));
+        }
+        qDrawShadeRect(&painter, border, palette(), true);
+        painter.setClipping(false);
+        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
+
+} // namespace
 
 QWidget *setUpFixedWindow(QMainWindow *window, const char *name, const QString &caption,
                           int clientWidth, int clientHeight)
@@ -40,7 +74,7 @@ QWidget *setUpFixedWindow(QMainWindow *window, const char *name, const QString &
 
 QGroupBox *addFrame(QWidget *parent, const char *name, TwipsRect r, const QString &caption)
 {
-    auto *frame = new QGroupBox(caption, parent);
+    auto *frame = new EtchedFrame(caption, parent);
     frame->setObjectName(name);
     setTwipsGeometry(frame, r.left, r.top, r.width, r.height);
     return frame;

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace zarnith {
 
 LineWidget::LineWidget(QWidget *parent, float x1, float y, float x2, int thickness, Thickness drawn)
@@ -34,10 +36,20 @@ void LineWidget::setColor(const QColor &color)
     setPalette(p);
 }
 
+// Scaled by a fractional factor, a line's edges fall inside device pixels,
+// and lines of the same thickness would cover different numbers of them.
+// So the thickness is cut to whole device pixels (the rows the widget
+// surely covers), and the line starts at the device row nearest its top.
 void LineWidget::paintEvent(QPaintEvent *)
 {
+    QColor color = palette().color(QPalette::WindowText);
+    if (m_blackOnLight && palette().color(QPalette::Window).lightness() > color.lightness())
+        color = Qt::black;
+    const qreal ratio = devicePixelRatioF();
+    const qreal top = mapTo(window(), QPoint()).y() * ratio;
+    const qreal rows = std::max(1.0, std::floor(m_thickness * ratio + 1e-6));
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    painter.fillRect(QRectF(0, (std::round(top) - top) / ratio, width(), rows / ratio), color);
 }
 
 } // namespace zarnith

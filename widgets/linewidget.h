@@ -17,6 +17,9 @@ public:
                Thickness drawn = Thickness::Centred);
 
     void setColor(const QColor &color);
+    // Black on a light palette; on a dark one, where black would not show,
+    // the window-text colour.
+    void setBlackOnLight() { m_blackOnLight = true; }
 
     float x1() const { return m_x1; }
     float x2() const { return m_x2; }
@@ -33,6 +36,7 @@ private:
     float m_x2;
     int m_thickness;
     Thickness m_drawn;
+    bool m_blackOnLight = false;
 };
 
 } // namespace zarnith
