@@ -114,12 +114,119 @@ QStringList boxTexts(const QString &written)
 class TestDecimals : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_engine.varResultDenominator = Variant::int16(7);
+        m_window = std::make_unique<FrmFract>(m_engine);
+        QVERIFY(showActive(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
     void scenarios_data() { addCases(kScenarios, {"", "de: "}); }
-    void scenarios();
-    void loadAndKeys();
-    void looks();
+    void scenarios()
+    {
+        QFETCH(QString, line);
+        const bool german = line.startsWith("de: ");
+        QLocale::setDefault(german ? QLocale(QLocale::German) : QLocale::c());
+        const QStringList c = columns(german ? line.mid(4) : line, 5);
+        QStringList messages;
+        for (const QString &step : c[0].split(u';')) {
+            const QStringList typed = boxTexts(step);
+            QLineEdit *last = box("txtNumerator");
+            for (int i = 0; i < 4; ++i) {
+                if (typed[i] != u"*")
+                    typeInto(last = box(kBoxes[i]), typed[i]);
+            }
+            const QString command = step.section(u' ', -1);
+            messages << messagesDuring([&] {
+                if (kButtons.contains(command))
+                    press(qPrintable(kButtons[command]));
+                else if (command.contains(u'>'))
+                    chooseMenuEntry(m_window.get(), "mnuFunctions", "mnuClear");
+                else
+                    QTest::keySequence(last, QKeySequence(command));
+            });
+        }
+        const QStringList expected = boxTexts(c[1]) << c[2];
+        for (int i = 0; i < 5; ++i) {
+            if (expected[i] != u"*")
+                QCOMPARE(shown(i), expected[i] == u"_" ? "" : expected[i]);
+        }
+        QCOMPARE(messages.join(u'\n'), c[3]);
+        if (!c[4].isEmpty())
+            QCOMPARE(spoken(m_window.get()), c[4] == u"_" ? QString() : QString(c[4]).replace(u'.', QLocale().decimalPoint()));
+    }
+
+    void loadAndKeys()
+    {
+        // The load: 0 in three boxes, the engine's result denominator 0, the
+        // caret in the numerator.
+        QCOMPARE(shown(0) + shown(1) + shown(2) + shown(3) + shown(4) + m_engine.varResultDenominator.toText(), "0000");
+        // Tab walks the boxes and buttons; a box reached selects its text, so
+        // that what is typed next replaces it.
+        typeInto(box("txtDecimal"), "12.5");
+        QTest::mouseClick(box("txtNumerator"), Qt::LeftButton);
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+            if (visited.last() == "txtDecimal")
+                QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
+        }
+        QCOMPARE(visited.join(u' '), "txtDenominator txtWholeNum txtDecimal cmdClear cmdReduce cmdResult0 cmdResult1 txtNumerator");
+        // Enter and Esc press nothing; typing stops at each box's limit.
+        typeInto(box("txtDenominator"), "4");
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(box("txtDenominator"), key);
+        QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
+        for (const auto &[name, limit] : {std::pair{"txtDecimal", 10}, {"txtNumerator", 8}, {"txtDenominator", 9}, {"txtWholeNum", 3}}) {
+            typeInto(box(name), "1234567890123");
+            QCOMPARE(box(name)->text(), QString("1234567890123").left(limit));
+        }
+    }
+
+    void looks()
+    {
+        // What the program writes is shown whole, also past a box's limit.
+        typeInto(box("txtNumerator"), "1");
+        typeInto(box("txtDenominator"), "3");
+        press("cmdResult0");
+        typeInto(box("txtNumerator"), "16777217");
+        typeInto(box("txtDenominator"), "0");
+        press("cmdReduce");
+        for (QLineEdit *b : {box("txtDecimal"), box("txtNumerator")})
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 4, qPrintable(b->text()));
+        // The nearest sixty-fourth stands in a field of the text-box colour.
+        typeInto(box("txtDecimal"), "0.5");
+        press("cmdResult1");
+        auto *approx = named<QLabel>(m_window.get(), "Label2");
+        QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
+        // Every label shows its caption whole.
+        for (QLabel *label : m_window->findChildren<QLabel *>())
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+        // The long captions are drawn on two lines inside their buttons (drawn
+        // as buttons): two bands of rows holding text, with blank rows between.
+        for (const char *name : {"cmdResult0", "cmdResult1"}) {
+            auto *button = named<QPushButton>(m_window.get(), name);
+            const QImage image = button->grab().toImage();
+            QVERIFY(image.pixel(image.width() / 2, 0) != image.pixel(image.width() / 2, 5));
+            const int ink = qGray(button->palette().color(QPalette::ButtonText).rgb());
+            const int paper = qGray(button->palette().color(QPalette::Button).rgb());
+            QString rows;
+            for (int y = 3; y < image.height() - 3; ++y) {
+                bool inked = false;
+                for (int x = 3; x < image.width() - 3; ++x)
+                    inked = inked || qAbs(qGray(image.pixel(x, y)) - ink) < qAbs(paper - ink) / 3;
+                rows += inked ? u'#' : u'.';
+            }
+            QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
+        }
+    }
 
 private:
     QLineEdit *box(const QString &name) const { return named<QLineEdit>(m_window.get(), name); }
@@ -130,119 +237,6 @@ private:
     Module1 m_engine;
     std::unique_ptr<FrmFract> m_window;
 };
-
-void TestDecimals::init()
-{
-    m_engine.varResultDenominator = Variant::int16(7);
-    m_window = std::make_unique<FrmFract>(m_engine);
-    QVERIFY(showActive(m_window.get()));
-}
-
-void TestDecimals::cleanup()
-{
-    m_window.reset();
-    QLocale::setDefault(QLocale::c());
-}
-
-void TestDecimals::scenarios()
-{
-    QFETCH(QString, line);
-    const bool german = line.startsWith("de: ");
-    QLocale::setDefault(german ? QLocale(QLocale::German) : QLocale::c());
-    const QStringList c = columns(german ? line.mid(4) : line, 5);
-    QStringList messages;
-    for (const QString &step : c[0].split(u';')) {
-        const QStringList typed = boxTexts(step);
-        QLineEdit *last = box("txtNumerator");
-        for (int i = 0; i < 4; ++i) {
-            if (typed[i] != u"*")
-                typeInto(last = box(kBoxes[i]), typed[i]);
-        }
-        const QString command = step.section(u' ', -1);
-        messages << messagesDuring([&] {
-            if (kButtons.contains(command))
-                press(qPrintable(kButtons[command]));
-            else if (command.contains(u'>'))
-                chooseMenuEntry(m_window.get(), "mnuFunctions", "mnuClear");
-            else
-                QTest::keySequence(last, QKeySequence(command));
-        });
-    }
-    const QStringList expected = boxTexts(c[1]) << c[2];
-    for (int i = 0; i < 5; ++i) {
-        if (expected[i] != u"*")
-            QCOMPARE(shown(i), expected[i] == u"_" ? "" : expected[i]);
-    }
-    QCOMPARE(messages.join(u'\n'), c[3]);
-    if (!c[4].isEmpty())
-        QCOMPARE(spoken(m_window.get()), c[4] == u"_" ? QString() : QString(c[4]).replace(u'.', QLocale().decimalPoint()));
-}
-
-void TestDecimals::loadAndKeys()
-{
-    // The load: 0 in three boxes, the engine's result denominator 0, the
-    // caret in the numerator.
-    QCOMPARE(shown(0) + shown(1) + shown(2) + shown(3) + shown(4) + m_engine.varResultDenominator.toText(), "0000");
-    // Tab walks the boxes and buttons; a box reached selects its text, so
-    // that what is typed next replaces it.
-    typeInto(box("txtDecimal"), "12.5");
-    QTest::mouseClick(box("txtNumerator"), Qt::LeftButton);
-    QStringList visited;
-    for (int i = 0; i < 8; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-        if (visited.last() == "txtDecimal")
-            QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
-    }
-    QCOMPARE(visited.join(u' '), "txtDenominator txtWholeNum txtDecimal cmdClear cmdReduce cmdResult0 cmdResult1 txtNumerator");
-    // Enter and Esc press nothing; typing stops at each box's limit.
-    typeInto(box("txtDenominator"), "4");
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(box("txtDenominator"), key);
-    QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
-    for (const auto &[name, limit] : {std::pair{"txtDecimal", 10}, {"txtNumerator", 8}, {"txtDenominator", 9}, {"txtWholeNum", 3}}) {
-        typeInto(box(name), "1234567890123");
-        QCOMPARE(box(name)->text(), QString("1234567890123").left(limit));
-    }
-}
-
-void TestDecimals::looks()
-{
-    // What the program writes is shown whole, also past a box's limit.
-    typeInto(box("txtNumerator"), "1");
-    typeInto(box("txtDenominator"), "3");
-    press("cmdResult0");
-    typeInto(box("txtNumerator"), "16777217");
-    typeInto(box("txtDenominator"), "0");
-    press("cmdReduce");
-    for (QLineEdit *b : {box("txtDecimal"), box("txtNumerator")})
-        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 4, qPrintable(b->text()));
-    // The nearest sixty-fourth stands in a field of the text-box colour.
-    typeInto(box("txtDecimal"), "0.5");
-    press("cmdResult1");
-    auto *approx = named<QLabel>(m_window.get(), "Label2");
-    QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
-    // Every label shows its caption whole.
-    for (QLabel *label : m_window->findChildren<QLabel *>())
-        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
-    // The long captions are drawn on two lines inside their buttons (drawn
-    // as buttons): two bands of rows holding text, with blank rows between.
-    for (const char *name : {"cmdResult0", "cmdResult1"}) {
-        auto *button = named<QPushButton>(m_window.get(), name);
-        const QImage image = button->grab().toImage();
-        QVERIFY(image.pixel(image.width() / 2, 0) != image.pixel(image.width() / 2, 5));
-        const int ink = qGray(button->palette().color(QPalette::ButtonText).rgb());
-        const int paper = qGray(button->palette().color(QPalette::Button).rgb());
-        QString rows;
-        for (int y = 3; y < image.height() - 3; ++y) {
-            bool inked = false;
-            for (int x = 3; x < image.width() - 3; ++x)
-                inked = inked || qAbs(qGray(image.pixel(x, y)) - ink) < qAbs(paper - ink) / 3;
-            rows += inked ? u'#' : u'.';
-        }
-        QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
-    }
-}
 
 QTEST_MAIN(TestDecimals)
 #include "tst_decimals.moc"

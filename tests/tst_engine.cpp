@@ -132,130 +132,125 @@ class TestEngine : public QObject {
     Q_OBJECT
 private slots:
     void rules_data() { addCases(kRules); }
-    void rules();
-    void floatsAndVariants();
-    void writeOrderAndState();
-    void againstExactArithmetic();
-};
-
-void TestEngine::rules()
-{
-    QFETCH(QString, line);
-    const bool german = line.startsWith("de ");
-    const QLocale locale = german ? QLocale(QLocale::German) : QLocale::c();
-    const QString rule = line.section(u'=', 0, 0).trimmed().mid(german ? 3 : 0);
-    const QString expected = line.section(u'=', 1).trimmed().remove(u'_');
-    const QString verb = rule.section(u' ', 0, 0), argument = rule.section(u' ', 1).remove(u'"');
-    const double x = argument.section(u' ', 0, 0).toDouble(), y = argument.section(u' ', 1, 1).toDouble();
-    if (verb == "read") // the test and the conversion agree
-        QCOMPARE(isNumericText(argument, locale), expected != "mismatch");
-    bool number = true; // a value compared as a number, else a text
-    Module1 engine;
-    const QString got = outcome([&]() -> QString {
-        const QString op = rule.section(u' ', 1, 1);
-        if (op == "\\" || op == "mod") {
-            const double a = verb.toDouble(), b = rule.section(u' ', 2).toDouble();
-            return QString::number(op == "mod" ? integerModulo(a, b) : integerDivide(a, b));
-        }
-        const QMap<QString, std::function<double()>> numbers = {
-            {"read", [&] { return textToDouble(argument, locale); }}, {"round", [&] { return roundToInt32(x); }},
-            {"left", [&] { return centredLeft(x, y); }}, {"top", [&] { return calculatorTop(x, y); }}};
-        if (numbers.contains(verb))
-            return QString::number(numbers[verb](), 'g', 17);
-        number = false;
-        if (verb == "reduce") {
-            engine.ResetResult();
-            engine.varResultNumerator = Variant::real(argument.section(u'/', 0, 0).toDouble());
-            engine.varResultDenominator = Variant::real(argument.section(u'/', 1).toDouble());
-            engine.ReduceResult();
-            return engine.varResultWhole.toText() + u' ' + engine.varResultNumerator.toText() + u'/' + engine.varResultDenominator.toText();
-        }
-        const QMap<QString, std::function<QString()>> texts = {
-            {"text", [&] { return doubleToText(x, locale); }}, {"text7", [&] { return singleToText(float(x), locale); }},
-            {"decimal", [&] { return decimalPatternText(x, locale); }}, {"fraction", [&] { return fractionPatternText(x); }},
-            {"64ths", [&] { return nearestSixtyFourth(x); }}};
-        return texts.contains(verb) ? texts[verb]() : operate(engine, rule);
-    });
-    bool numeric[2];
-    if (!number || got.toDouble(&numeric[0]) != expected.toDouble(&numeric[1]) || !numeric[0] || !numeric[1])
-        QCOMPARE(got, expected);
-}
-
-void TestEngine::floatsAndVariants()
-{
-    // Below half a unit past the largest float it rounds down to it; from
-    // there on it overflows. The largest double's 15-digit text overflows.
-    QCOMPARE(toSingle(double(FLT_MAX) + 0x1p102), FLT_MAX);
-    QCOMPARE(outcome([] { return QString::number(toSingle(double(FLT_MAX) + 0x1p103)); }), "overflow");
-    QCOMPARE(outcome([] { return QString::number(textToSingle("-1e39")); }), "overflow");
-    QCOMPARE(outcome([] { return QString::number(textToDouble(doubleToText(DBL_MAX))); }), "overflow");
-    // Integer kinds write digits, floats by their width, text as it is.
-    const QLocale c = QLocale::c();
-    QCOMPARE(QStringList({Variant::int32(-2147483647).toText(), Variant::single(0.1f).toText(c),
-                          Variant::real(double(0.1f)).toText(c), Variant::text(" 7").toText(), Variant().toText()}),
-             QStringList({"-2147483647", "0.1", "0.100000001490116", " 7", ""}));
-    // \ and Mod give 32-bit integers, the rest 64-bit floats; abs and
-    // negation keep the kind, widening an integer that overflows it.
-    using K = Variant::Kind;
-    const QList<K> kinds = {integerDivide(Variant::text("7"), Variant::real(2)).kind(), modulo(Variant::real(7), Variant::real(2)).kind(),
-                            (Variant::text("3") * Variant::text("4")).kind(), (-Variant::int16(5)).kind(),
-                            (-Variant::int16(-32768)).kind(), abs(Variant::single(-1.5f)).kind()};
-    QVERIFY(kinds == QList<K>({K::Int32, K::Int32, K::Double, K::Int16, K::Int32, K::Single}));
-    QCOMPARE(abs(Variant::int32(INT32_MIN)).number() + floor(Variant::real(-2.5)).number(), 2147483645.0);
-    QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
-    // Errors of the arithmetic itself.
-    QStringList errors;
-    for (const auto &f : std::initializer_list<std::function<QString()>>{
-             [] { return (Variant::text("") * Variant::real(1)).toText(); }, [] { return (Variant::real(1e308) * Variant::real(10)).toText(); },
-             [] { return divide(Variant::real(1), Variant::int16(0)).toText(); }, [] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); }})
-        errors << outcome(f);
-    QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
-}
-
-void TestEngine::writeOrderAndState()
-{
-    Writes display;
-    Module1 engine(&display);
-    operate(engine, "3/4 + 1/2");
-    // Division multiplies by the reciprocal, then reduces and writes again.
-    operate(engine, "2/3 ÷ 4/9");
-    QCOMPARE(display.log.join(u' '), "N:1 D:4 W:1 N:1 D:2 W:1 N:1 D:2 W:1");
-    // An error writes nothing; the reset before it leaves the quotient.
-    engine.varResultQuotient = Variant::real(2.5);
-    QCOMPARE(outcome([&] { return operate(engine, "1/2 + 1/_"); }), "mismatch");
-    QCOMPARE(display.log.size(), 9);
-    QCOMPARE(engine.varResultWhole.kind(), Variant::Kind::Int16);
-    QCOMPARE(engine.varResultQuotient.number(), 2.5);
-}
-
-// Random fractions as short as the boxes allow, through all four
-// operations, against 64-bit integers and std::gcd.
-void TestEngine::againstExactArithmetic()
-{
-    std::mt19937 random(1);
-    auto entry = [&random](int low, int high) { return random() % 16 == 0 ? 0 : std::uniform_int_distribution<int>(low, high)(random); };
-    Module1 engine;
-    int divisionsByZero = 0;
-    for (int i = 0; i < 80000; ++i) {
-        const qint64 n1 = entry(-99, 999), d1 = entry(-999, 9999), n2 = entry(-99, 999), d2 = entry(-999, 9999);
-        const QString op = QStringList{"+", "-", "×", "÷"}[i % 4];
-        qint64 n = op == "×" ? n1 * n2 : op == "÷" ? n1 * d2 : n1 * d2 + (op == "+" ? 1 : -1) * d1 * n2;
-        qint64 d = op == "÷" ? d1 * n2 : d1 * d2;
-        QString expected = "division by zero";
-        if (d != 0) {
-            const qint64 g = std::gcd(n, d) * (d < 0 ? -1 : 1);
-            n /= g;
-            d /= g;
-            const qint64 whole = d == 1 ? n : n > d ? n / d : 0;
-            expected = d == 1 ? QString("%1 0/0").arg(whole) : QString("%1 %2/%3").arg(whole).arg(n - whole * d).arg(d);
-        }
-        divisionsByZero += d == 0;
-        const QString operation = QString("%1/%2 %3 %4/%5").arg(n1).arg(d1).arg(op).arg(n2).arg(d2);
-        const QString got = outcome([&] { return operate(engine, operation); });
-        QVERIFY2(got == expected, qPrintable(operation + " = " + got + ", not " + expected));
+    void rules()
+    {
+        QFETCH(QString, line);
+        const bool german = line.startsWith("de ");
+        const QLocale locale = german ? QLocale(QLocale::German) : QLocale::c();
+        const QString rule = line.section(u'=', 0, 0).trimmed().mid(german ? 3 : 0);
+        const QString expected = line.section(u'=', 1).trimmed().remove(u'_');
+        const QString verb = rule.section(u' ', 0, 0), argument = rule.section(u' ', 1).remove(u'"');
+        const double x = argument.section(u' ', 0, 0).toDouble(), y = argument.section(u' ', 1, 1).toDouble();
+        if (verb == "read") // the test and the conversion agree
+            QCOMPARE(isNumericText(argument, locale), expected != "mismatch");
+        bool number = true; // a value compared as a number, else a text
+        Module1 engine;
+        const QString got = outcome([&]() -> QString {
+            const QString op = rule.section(u' ', 1, 1);
+            if (op == "\\" || op == "mod") {
+                const double a = verb.toDouble(), b = rule.section(u' ', 2).toDouble();
+                return QString::number(op == "mod" ? integerModulo(a, b) : integerDivide(a, b));
+            }
+            const QMap<QString, std::function<double()>> numbers = {
+                {"read", [&] { return textToDouble(argument, locale); }}, {"round", [&] { return roundToInt32(x); }},
+                {"left", [&] { return centredLeft(x, y); }}, {"top", [&] { return calculatorTop(x, y); }}};
+            if (numbers.contains(verb))
+                return QString::number(numbers[verb](), 'g', 17);
+            number = false;
+            if (verb == "reduce") {
+                engine.ResetResult();
+                engine.varResultNumerator = Variant::real(argument.section(u'/', 0, 0).toDouble());
+                engine.varResultDenominator = Variant::real(argument.section(u'/', 1).toDouble());
+                engine.ReduceResult();
+                return engine.varResultWhole.toText() + u' ' + engine.varResultNumerator.toText() + u'/' + engine.varResultDenominator.toText();
+            }
+            const QMap<QString, std::function<QString()>> texts = {
+                {"text", [&] { return doubleToText(x, locale); }}, {"text7", [&] { return singleToText(float(x), locale); }},
+                {"decimal", [&] { return decimalPatternText(x, locale); }}, {"fraction", [&] { return fractionPatternText(x); }},
+                {"64ths", [&] { return nearestSixtyFourth(x); }}};
+            return texts.contains(verb) ? texts[verb]() : operate(engine, rule);
+        });
+        bool numeric[2];
+        if (!number || got.toDouble(&numeric[0]) != expected.toDouble(&numeric[1]) || !numeric[0] || !numeric[1])
+            QCOMPARE(got, expected);
     }
-    QVERIFY(divisionsByZero > 100);
-}
+
+    void floatsAndVariants()
+    {
+        // Below half a unit past the largest float it rounds down to it; from
+        // there on it overflows. The largest double's 15-digit text overflows.
+        QCOMPARE(toSingle(double(FLT_MAX) + 0x1p102), FLT_MAX);
+        QCOMPARE(outcome([] { return QString::number(toSingle(double(FLT_MAX) + 0x1p103)); }), "overflow");
+        QCOMPARE(outcome([] { return QString::number(textToSingle("-1e39")); }), "overflow");
+        QCOMPARE(outcome([] { return QString::number(textToDouble(doubleToText(DBL_MAX))); }), "overflow");
+        // Integer kinds write digits, floats by their width, text as it is.
+        const QLocale c = QLocale::c();
+        QCOMPARE(QStringList({Variant::int32(-2147483647).toText(), Variant::single(0.1f).toText(c),
+                              Variant::real(double(0.1f)).toText(c), Variant::text(" 7").toText(), Variant().toText()}),
+                 QStringList({"-2147483647", "0.1", "0.100000001490116", " 7", ""}));
+        // \ and Mod give 32-bit integers, the rest 64-bit floats; abs and
+        // negation keep the kind, widening an integer that overflows it.
+        using K = Variant::Kind;
+        const QList<K> kinds = {integerDivide(Variant::text("7"), Variant::real(2)).kind(), modulo(Variant::real(7), Variant::real(2)).kind(),
+                                (Variant::text("3") * Variant::text("4")).kind(), (-Variant::int16(5)).kind(),
+                                (-Variant::int16(-32768)).kind(), abs(Variant::single(-1.5f)).kind()};
+        QVERIFY(kinds == QList<K>({K::Int32, K::Int32, K::Double, K::Int16, K::Int32, K::Single}));
+        QCOMPARE(abs(Variant::int32(INT32_MIN)).number() + floor(Variant::real(-2.5)).number(), 2147483645.0);
+        QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
+        // Errors of the arithmetic itself.
+        QStringList errors;
+        for (const auto &f : std::initializer_list<std::function<QString()>>{
+                 [] { return (Variant::text("") * Variant::real(1)).toText(); }, [] { return (Variant::real(1e308) * Variant::real(10)).toText(); },
+                 [] { return divide(Variant::real(1), Variant::int16(0)).toText(); }, [] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); }})
+            errors << outcome(f);
+        QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
+    }
+
+    void writeOrderAndState()
+    {
+        Writes display;
+        Module1 engine(&display);
+        operate(engine, "3/4 + 1/2");
+        // Division multiplies by the reciprocal, then reduces and writes again.
+        operate(engine, "2/3 ÷ 4/9");
+        QCOMPARE(display.log.join(u' '), "N:1 D:4 W:1 N:1 D:2 W:1 N:1 D:2 W:1");
+        // An error writes nothing; the reset before it leaves the quotient.
+        engine.varResultQuotient = Variant::real(2.5);
+        QCOMPARE(outcome([&] { return operate(engine, "1/2 + 1/_"); }), "mismatch");
+        QCOMPARE(display.log.size(), 9);
+        QCOMPARE(engine.varResultWhole.kind(), Variant::Kind::Int16);
+        QCOMPARE(engine.varResultQuotient.number(), 2.5);
+    }
+
+    // Random fractions as short as the boxes allow, through all four
+    // operations, against 64-bit integers and std::gcd.
+    void againstExactArithmetic()
+    {
+        std::mt19937 random(1);
+        auto entry = [&random](int low, int high) { return random() % 16 == 0 ? 0 : std::uniform_int_distribution<int>(low, high)(random); };
+        Module1 engine;
+        int divisionsByZero = 0;
+        for (int i = 0; i < 80000; ++i) {
+            const qint64 n1 = entry(-99, 999), d1 = entry(-999, 9999), n2 = entry(-99, 999), d2 = entry(-999, 9999);
+            const QString op = QStringList{"+", "-", "×", "÷"}[i % 4];
+            qint64 n = op == "×" ? n1 * n2 : op == "÷" ? n1 * d2 : n1 * d2 + (op == "+" ? 1 : -1) * d1 * n2;
+            qint64 d = op == "÷" ? d1 * n2 : d1 * d2;
+            QString expected = "division by zero";
+            if (d != 0) {
+                const qint64 g = std::gcd(n, d) * (d < 0 ? -1 : 1);
+                n /= g;
+                d /= g;
+                const qint64 whole = d == 1 ? n : n > d ? n / d : 0;
+                expected = d == 1 ? QString("%1 0/0").arg(whole) : QString("%1 %2/%3").arg(whole).arg(n - whole * d).arg(d);
+            }
+            divisionsByZero += d == 0;
+            const QString operation = QString("%1/%2 %3 %4/%5").arg(n1).arg(d1).arg(op).arg(n2).arg(d2);
+            const QString got = outcome([&] { return operate(engine, operation); });
+            QVERIFY2(got == expected, qPrintable(operation + " = " + got + ", not " + expected));
+        }
+        QVERIFY(divisionsByZero > 100);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestEngine)
 #include "tst_engine.moc"

@@ -75,173 +75,234 @@ bool centredAcross(const QWidget *w)
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void startAndNavigation();
+    void init()
+    {
+        m_app = std::make_unique<Application>();
+        QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        QTest::qWait(0); // boxes closed with the program are deleted later
+    }
+
+    void startAndNavigation()
+    {
+        // The calculator alone, centred, its bottom a quarter of its height
+        // above the bottom of the screen.
+        const QRect frame = calculator().frameGeometry();
+        QVERIFY(centredAcross(&calculator()) && !m_app->decimals());
+        QVERIFY(qAbs(calculator().screen()->geometry().height() - frame.bottom() - 1 - frame.height() / 4.0) <= 1.0);
+        typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
+        // Decimal: the Decimals window, centred, standing on the calculator.
+        FrmFract *decimals = openDecimals();
+        QVERIFY(decimals && centredAcross(decimals));
+        QCOMPARE(decimals->frameGeometry().bottom() + 1, frame.top());
+        // Fractions (Ctrl+F2) brings the calculator forward as it was; Decimal
+        // again brings the same Decimals window forward, as the user left it.
+        typeInto(named<QLineEdit>(decimals, "txtDecimal"), "2.75");
+        decimals->move(10, 20);
+        const QPoint moved = decimals->pos();
+        press(decimals, "txtNumerator", Qt::CTRL | Qt::Key_F2);
+        QTRY_VERIFY(calculator().isActiveWindow());
+        QCOMPARE(calculator().frameGeometry(), frame);
+        QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "3");
+        press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_F2);
+        QTRY_VERIFY(decimals->isActiveWindow());
+        QCOMPARE(m_app->decimals(), decimals);
+        QCOMPARE(named<QLineEdit>(decimals, "txtDecimal")->text(), "2.75");
+        QCOMPARE(decimals->pos(), moved);
+    }
+
     void endings_data() { addCases(kEndings); }
-    void endings();
-    void aboutFromTheCalculator();
+    void endings()
+    {
+        QFETCH(QString, line);
+        const QStringList how = columns(line, 2);
+        // Closing the calculator before the Decimals window was ever opened
+        // ends the program without loading it.
+        if (line == "calculator | close box") {
+            calculator().close();
+            QTRY_VERIFY(!calculator().isVisible());
+            QVERIFY(!m_app->decimals());
+            return;
+        }
+        FrmFract *decimals = openDecimals();
+        QVERIFY(decimals);
+        QMainWindow *window = how[0] == "calculator" ? static_cast<QMainWindow *>(&calculator()) : decimals;
+        if (how[1] == "close box")
+            window->close();
+        else
+            QVERIFY(chooseMenuEntry(window, "mnuFile", "mnuExit"));
+        QTRY_VERIFY(!calculator().isVisible());
+        QVERIFY(!decimals->isVisible());
+    }
+
+    void aboutFromTheCalculator()
+    {
+        press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
+        QPointer<FrmAbout> box = about();
+        QVERIFY(box && QTest::qWaitForWindowExposed(box) && !box->isModal());
+        QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text(), "Zarnith|Version 8.0");
+        QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
+        QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);
+        // The calculator keeps taking input; a second About brings the same box
+        // forward, where it was; it closes with the program.
+        box->move(box->pos() + QPoint(7, 7));
+        const QPoint moved = box->pos();
+        typeInto(named<QLineEdit>(&calculator(), "txtN1"), "7");
+        QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "7");
+        press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
+        QCOMPARE(about(), box);
+        QTRY_VERIFY(box->isActiveWindow());
+        QCOMPARE(box->pos(), moved);
+        m_app->endProgram();
+        QTRY_VERIFY(!box);
+    }
+
     void aboutClosings_data() { addCases(kAboutClosings); }
-    void aboutClosings();
-    void aboutFromTheDecimalsWindow();
+    void aboutClosings()
+    {
+        QFETCH(QString, line);
+        for (int showing = 0; showing < 2; ++showing) {
+            press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
+            QPointer<FrmAbout> box = about();
+            QVERIFY(box && QTest::qWaitForWindowExposed(box));
+            // Each showing is loaded afresh: the sign stands once before the notice.
+            QCOMPARE(box->ui().Label3->text().count(u'\u00a9'), 1);
+            if (line == "OK clicked")
+                click(box->ui().cmdOK);
+            else if (line == "close box")
+                box->close();
+            else
+                QTest::keyClick(box, line == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            QTRY_VERIFY(!box); // destroyed, not hidden
+        }
+    }
+
+    void aboutFromTheDecimalsWindow()
+    {
+        FrmFract *decimals = openDecimals();
+        QVERIFY(decimals);
+        // Modal: the handler waits until the box closes.
+        bool returned = false, modalWhileOpen = false;
+        QTimer::singleShot(50, [&] {
+            modalWhileOpen = about() && QApplication::activeModalWidget() == about() && !returned;
+            if (about())
+                QTest::keyClick(about(), Qt::Key_Escape);
+        });
+        press(decimals, "txtNumerator", Qt::CTRL | Qt::Key_H);
+        returned = true;
+        QVERIFY(modalWhileOpen);
+        // The web address shows it not modal; a second click, or the About
+        // entry, brings the same box forward and returns at once.
+        QTRY_VERIFY(!about());
+        click(named<QLabel>(decimals, "Label1"));
+        FrmAbout *box = about();
+        QVERIFY(box && !box->isModal());
+        click(named<QLabel>(decimals, "Label1"));
+        named<QAction>(decimals, "mnuAbout")->trigger();
+        QCOMPARE(about(), box);
+        QVERIFY(!box->isModal() && calculator().isVisible());
+    }
+
     void help_data() { addCases(kHelpFolders); }
-    void help();
-    void platformChosen();
+    void help()
+    {
+        QFETCH(QString, line);
+        const QStringList c = columns(line, 2);
+        QTemporaryDir empty;
+        const QString start = QDir::currentPath();
+        const QString folder = c[0].contains(u"build") ? QFileInfo(ZARNITH_HELP_FILE).path() : c[0] == u"/" ? c[0] : empty.path();
+        QVERIFY(QDir::setCurrent(folder));
+        FrmFract *decimals = openDecimals();
+        QVERIFY(decimals);
+        QStringList seen;
+        // Contents, then F1, in each window: the viewer blocks neither window.
+        for (QMainWindow *window : {(QMainWindow *)&calculator(), (QMainWindow *)decimals, (QMainWindow *)&calculator(), (QMainWindow *)decimals}) {
+            QVERIFY(showActive(window));
+            const bool menu = seen.size() < 2;
+            seen << messagesDuring([&] {
+                if (menu)
+                    chooseMenuEntry(window, "mnuHelp", window == decimals ? "mnuContets" : "mnuContents");
+                else
+                    QTest::keyClick(window, Qt::Key_F1);
+            });
+            if (!viewer())
+                continue;
+            seen << "the viewer, captioned " + viewer()->windowTitle();
+            QTRY_VERIFY(viewer()->isActiveWindow()); // brought forward
+            HelpPage *page = viewer()->ui().page;
+            QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
+            const QTextCursor link = page->document()->find("The calculator window");
+            QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
+            QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
+        }
+        QVERIFY(QDir::setCurrent(start));
+        QCOMPARE(seen, QStringList(4, QString(c[1]).replace("{folder}", folder)));
+        if (!viewer())
+            return;
+        QStringList contents; // every page of the file, in its order
+        for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it)
+            contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
+        QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
+        m_app->endProgram();
+        QVERIFY(!viewer()->isVisible()); // it goes with the program
+    }
+
+    // The platform desktops.sh expects chosen, else the one given. On Wayland
+    // alone, a maximise request leaves every fixed window at its size.
+    void platformChosen()
+    {
+        QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
+        if (QGuiApplication::platformName() != u"wayland")
+            return;
+        m_app->showDecimals();
+        m_app->about().showModeless();
+        for (QWidget *w : {(QWidget *)&calculator(), (QWidget *)m_app->decimals(), (QWidget *)about()}) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            const QSize size = w->size();
+            w->setWindowState(Qt::WindowMaximized);
+            QTest::qWait(300);
+            QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+            QTRY_COMPARE(w->size(), size);
+        }
+    }
+
     void xServerReachable_data() { addCases(kDisplays); }
-    void xServerReachable();
+    void xServerReachable()
+    {
+        QFETCH(QString, line);
+        const QString n = QString::number(7000 + QCoreApplication::applicationPid() % 1000);
+        QLocalServer x;
+        x.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        QVERIFY(x.listen("/tmp/.X11-unix/X" + n));
+        const QStringList c = columns(QString(line).replace("{n}", n), 2);
+        QCOMPARE(zarnith::xServerReachable(c[0] == u"_" ? QByteArray() : c[0].toLatin1()), c[1] == u"yes");
+    }
 
 private:
     Form1 &calculator() { return m_app->calculator(); }
     FrmFract *openDecimals();
     // Presses keys in a box of the window, as a person does.
-    void press(QMainWindow *window, const char *box, QKeyCombination keys);
+    void press(QMainWindow *window, const char *box, QKeyCombination keys)
+    {
+        QVERIFY(showActive(window));
+        QTest::mouseClick(named<QLineEdit>(window, box), Qt::LeftButton);
+        QTest::keySequence(named<QLineEdit>(window, box), QKeySequence(keys));
+    }
+
     FrmAbout *about() const { return m_app->about().box(); }
     HelpWindow *viewer() const;
 
     std::unique_ptr<Application> m_app;
 };
 
-void TestShell::init()
-{
-    m_app = std::make_unique<Application>();
-    QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
-}
-
-void TestShell::cleanup()
-{
-    m_app.reset();
-    QTest::qWait(0); // boxes closed with the program are deleted later
-}
-
 FrmFract *TestShell::openDecimals()
 {
     click(named<QPushButton>(&calculator(), "cmdDecimal"));
     return m_app->decimals() && QTest::qWaitForWindowExposed(m_app->decimals()) ? m_app->decimals() : nullptr;
-}
-
-void TestShell::press(QMainWindow *window, const char *box, QKeyCombination keys)
-{
-    QVERIFY(showActive(window));
-    QTest::mouseClick(named<QLineEdit>(window, box), Qt::LeftButton);
-    QTest::keySequence(named<QLineEdit>(window, box), QKeySequence(keys));
-}
-
-void TestShell::startAndNavigation()
-{
-    // The calculator alone, centred, its bottom a quarter of its height
-    // above the bottom of the screen.
-    const QRect frame = calculator().frameGeometry();
-    QVERIFY(centredAcross(&calculator()) && !m_app->decimals());
-    QVERIFY(qAbs(calculator().screen()->geometry().height() - frame.bottom() - 1 - frame.height() / 4.0) <= 1.0);
-    typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
-    // Decimal: the Decimals window, centred, standing on the calculator.
-    FrmFract *decimals = openDecimals();
-    QVERIFY(decimals && centredAcross(decimals));
-    QCOMPARE(decimals->frameGeometry().bottom() + 1, frame.top());
-    // Fractions (Ctrl+F2) brings the calculator forward as it was; Decimal
-    // again brings the same Decimals window forward, as the user left it.
-    typeInto(named<QLineEdit>(decimals, "txtDecimal"), "2.75");
-    decimals->move(10, 20);
-    const QPoint moved = decimals->pos();
-    press(decimals, "txtNumerator", Qt::CTRL | Qt::Key_F2);
-    QTRY_VERIFY(calculator().isActiveWindow());
-    QCOMPARE(calculator().frameGeometry(), frame);
-    QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "3");
-    press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_F2);
-    QTRY_VERIFY(decimals->isActiveWindow());
-    QCOMPARE(m_app->decimals(), decimals);
-    QCOMPARE(named<QLineEdit>(decimals, "txtDecimal")->text(), "2.75");
-    QCOMPARE(decimals->pos(), moved);
-}
-
-void TestShell::endings()
-{
-    QFETCH(QString, line);
-    const QStringList how = columns(line, 2);
-    // Closing the calculator before the Decimals window was ever opened
-    // ends the program without loading it.
-    if (line == "calculator | close box") {
-        calculator().close();
-        QTRY_VERIFY(!calculator().isVisible());
-        QVERIFY(!m_app->decimals());
-        return;
-    }
-    FrmFract *decimals = openDecimals();
-    QVERIFY(decimals);
-    QMainWindow *window = how[0] == "calculator" ? static_cast<QMainWindow *>(&calculator()) : decimals;
-    if (how[1] == "close box")
-        window->close();
-    else
-        QVERIFY(chooseMenuEntry(window, "mnuFile", "mnuExit"));
-    QTRY_VERIFY(!calculator().isVisible());
-    QVERIFY(!decimals->isVisible());
-}
-
-void TestShell::aboutFromTheCalculator()
-{
-    press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
-    QPointer<FrmAbout> box = about();
-    QVERIFY(box && QTest::qWaitForWindowExposed(box) && !box->isModal());
-    QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text(), "Zarnith|Version 8.0");
-    QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
-    QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);
-    // The calculator keeps taking input; a second About brings the same box
-    // forward, where it was; it closes with the program.
-    box->move(box->pos() + QPoint(7, 7));
-    const QPoint moved = box->pos();
-    typeInto(named<QLineEdit>(&calculator(), "txtN1"), "7");
-    QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "7");
-    press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
-    QCOMPARE(about(), box);
-    QTRY_VERIFY(box->isActiveWindow());
-    QCOMPARE(box->pos(), moved);
-    m_app->endProgram();
-    QTRY_VERIFY(!box);
-}
-
-void TestShell::aboutClosings()
-{
-    QFETCH(QString, line);
-    for (int showing = 0; showing < 2; ++showing) {
-        press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
-        QPointer<FrmAbout> box = about();
-        QVERIFY(box && QTest::qWaitForWindowExposed(box));
-        // Each showing is loaded afresh: the sign stands once before the notice.
-        QCOMPARE(box->ui().Label3->text().count(u'\u00a9'), 1);
-        if (line == "OK clicked")
-            click(box->ui().cmdOK);
-        else if (line == "close box")
-            box->close();
-        else
-            QTest::keyClick(box, line == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
-        QTRY_VERIFY(!box); // destroyed, not hidden
-    }
-}
-
-void TestShell::aboutFromTheDecimalsWindow()
-{
-    FrmFract *decimals = openDecimals();
-    QVERIFY(decimals);
-    // Modal: the handler waits until the box closes.
-    bool returned = false, modalWhileOpen = false;
-    QTimer::singleShot(50, [&] {
-        modalWhileOpen = about() && QApplication::activeModalWidget() == about() && !returned;
-        if (about())
-            QTest::keyClick(about(), Qt::Key_Escape);
-    });
-    press(decimals, "txtNumerator", Qt::CTRL | Qt::Key_H);
-    returned = true;
-    QVERIFY(modalWhileOpen);
-    // The web address shows it not modal; a second click, or the About
-    // entry, brings the same box forward and returns at once.
-    QTRY_VERIFY(!about());
-    click(named<QLabel>(decimals, "Label1"));
-    FrmAbout *box = about();
-    QVERIFY(box && !box->isModal());
-    click(named<QLabel>(decimals, "Label1"));
-    named<QAction>(decimals, "mnuAbout")->trigger();
-    QCOMPARE(about(), box);
-    QVERIFY(!box->isModal() && calculator().isVisible());
 }
 
 // The one help viewer; null when there is none, or more than one.
@@ -250,79 +311,6 @@ HelpWindow *TestShell::viewer() const
     QWidgetList found = QApplication::topLevelWidgets();
     found.removeIf([](QWidget *w) { return !qobject_cast<HelpWindow *>(w); });
     return found.size() == 1 ? static_cast<HelpWindow *>(found[0]) : nullptr;
-}
-
-void TestShell::help()
-{
-    QFETCH(QString, line);
-    const QStringList c = columns(line, 2);
-    QTemporaryDir empty;
-    const QString start = QDir::currentPath();
-    const QString folder = c[0].contains(u"build") ? QFileInfo(ZARNITH_HELP_FILE).path() : c[0] == u"/" ? c[0] : empty.path();
-    QVERIFY(QDir::setCurrent(folder));
-    FrmFract *decimals = openDecimals();
-    QVERIFY(decimals);
-    QStringList seen;
-    // Contents, then F1, in each window: the viewer blocks neither window.
-    for (QMainWindow *window : {(QMainWindow *)&calculator(), (QMainWindow *)decimals, (QMainWindow *)&calculator(), (QMainWindow *)decimals}) {
-        QVERIFY(showActive(window));
-        const bool menu = seen.size() < 2;
-        seen << messagesDuring([&] {
-            if (menu)
-                chooseMenuEntry(window, "mnuHelp", window == decimals ? "mnuContets" : "mnuContents");
-            else
-                QTest::keyClick(window, Qt::Key_F1);
-        });
-        if (!viewer())
-            continue;
-        seen << "the viewer, captioned " + viewer()->windowTitle();
-        QTRY_VERIFY(viewer()->isActiveWindow()); // brought forward
-        HelpPage *page = viewer()->ui().page;
-        QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
-        const QTextCursor link = page->document()->find("The calculator window");
-        QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
-        QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
-    }
-    QVERIFY(QDir::setCurrent(start));
-    QCOMPARE(seen, QStringList(4, QString(c[1]).replace("{folder}", folder)));
-    if (!viewer())
-        return;
-    QStringList contents; // every page of the file, in its order
-    for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it)
-        contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
-    QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
-    m_app->endProgram();
-    QVERIFY(!viewer()->isVisible()); // it goes with the program
-}
-
-// The platform desktops.sh expects chosen, else the one given. On Wayland
-// alone, a maximise request leaves every fixed window at its size.
-void TestShell::platformChosen()
-{
-    QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
-    if (QGuiApplication::platformName() != u"wayland")
-        return;
-    m_app->showDecimals();
-    m_app->about().showModeless();
-    for (QWidget *w : {(QWidget *)&calculator(), (QWidget *)m_app->decimals(), (QWidget *)about()}) {
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        const QSize size = w->size();
-        w->setWindowState(Qt::WindowMaximized);
-        QTest::qWait(300);
-        QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
-        QTRY_COMPARE(w->size(), size);
-    }
-}
-
-void TestShell::xServerReachable()
-{
-    QFETCH(QString, line);
-    const QString n = QString::number(7000 + QCoreApplication::applicationPid() % 1000);
-    QLocalServer x;
-    x.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    QVERIFY(x.listen("/tmp/.X11-unix/X" + n));
-    const QStringList c = columns(QString(line).replace("{n}", n), 2);
-    QCOMPARE(zarnith::xServerReachable(c[0] == u"_" ? QByteArray() : c[0].toLatin1()), c[1] == u"yes");
 }
 
 static const bool kChosen = (choosePlatform(), true); // before QApplication, as main does
