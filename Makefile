@@ -5,14 +5,16 @@
 SHELL     := /bin/bash
 BUILD_DIR := build
 # To build and test: the toolchain, Qt, the fonts the windows ask for, the
-# help compiler (chmcmd, chmls) and chmlib, which the help viewer reads with.
+# help compiler (chmcmd, chmls), chmlib, which the help viewer reads with,
+# and for the start-up test weston (headless), Xvfb and Qt's Wayland platform.
 PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libchm-dev \
-             fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind
+             fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind \
+             weston xvfb xauth qt6-wayland
 # To run: Qt's Wayland platform, for a Wayland session without an X server.
 RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-a11y test-desktops test-sanitize fuzz bench package test-package clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package clean
 
 all: build
 
@@ -59,14 +61,6 @@ A11Y_PACKAGES := xvfb openbox xdotool dbus at-spi2-core python3-pyatspi orca
 test-a11y: build
 	@$(MAKE) --no-print-directory install-missing WANTED="$(A11Y_PACKAGES)"
 	/usr/bin/python3 tests/a11y_test.py $(BUILD_DIR)/zarnith
-
-# Start-up under weston (headless), with an X server beside it and without:
-# the platform chosen, and on Wayland alone the windows surviving a
-# maximise request (tests/desktops.sh).
-DESKTOP_PACKAGES := weston xvfb qt6-wayland
-test-desktops: build
-	@$(MAKE) --no-print-directory install-missing WANTED="$(DESKTOP_PACKAGES)"
-	tests/desktops.sh $(BUILD_DIR)/tests/tst_shell
 
 # The whole suite again, built with AddressSanitizer and UBSan. Leaks are
 # valgrind's part (the memcheck test), so LeakSanitizer stays off here.

@@ -231,6 +231,8 @@ private slots:
             QVERIFY(key.key() != Qt::Key_Escape || QApplication::focusWidget() == focus);
             QCOMPARE(spoken(m_window.get()), "Cleared");
         }
+        for (QWidget *w : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) // what the reader is told takes no room
+            QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
     }
 
     void keys()
@@ -246,6 +248,8 @@ private slots:
         }
         QCOMPARE(visited.join(u' '), "txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal txtN1");
         QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible); // the bar is passed over
+        for (QWidget *w : m_window->centralWidget()->findChildren<QWidget *>()) // every control carries its name
+            QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
         QTest::mouseClick(box("txtWholeNum"), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), box("txtWholeNum"));
         // Enter presses nothing, in a box or on a button.
@@ -284,11 +288,15 @@ private slots:
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
+        // The three fraction bars, of equal specified thickness, drawn alike.
+        for (const char *line : {"Line2", "Line3"})
+            QCOMPARE(named<QWidget>(m_window.get(), line)->height(), bar()->height());
         const qreal ratio = qApp->devicePixelRatio();
         QCOMPARE(label(c[1].section(u' ', 0, 0))->pixmap().size(), QSize(32, 32) * ratio);
         const QImage hand = button("+")->cursor().pixmap().toImage();
         QCOMPARE(hand.size(), QSize(32, 32) * ratio);
-        QVERIFY(qAlpha(hand.pixel(button("+")->cursor().hotSpot() * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
+        QCOMPARE(button("+")->cursor().hotSpot(), QPoint(12, 1));
+        QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
 
 private:

@@ -170,6 +170,9 @@ private slots:
         // Tab walks the boxes and buttons; a box reached selects its text, so
         // that what is typed next replaces it.
         typeInto(box("txtDecimal"), "12.5");
+        QWidget elsewhere; // the box that had the focus selects its text when the window is back
+        QVERIFY(showActive(&elsewhere) && showActive(m_window.get()));
+        QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
         QTest::mouseClick(box("txtNumerator"), Qt::LeftButton);
         QStringList visited;
         for (int i = 0; i < 8; ++i) {
@@ -226,6 +229,10 @@ private slots:
             }
             QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
         }
+        // Decimal to Fraction keeps the whole quotient as its working value.
+        typeInto(box("txtDecimal"), "2.75");
+        press("cmdResult1");
+        QCOMPARE(m_window->varWholeNum.toText(), "2.75");
     }
 
 private:

@@ -19,8 +19,9 @@ using namespace zarnith::test;
 
 namespace {
 
-// [de] rule argument(s) = what it gives, or the error it raises. "de" runs
-// the rule in German (decimal comma); "_" is the empty text.
+// [de|ar] rule argument(s) = what it gives, or the error it raises: "de"
+// runs the rule in German (decimal comma), "ar" in Arabic (its own digits);
+// "_" is the empty text.
 const char *const kRules = R"(
     read "  7 " = 7
     read +3 = 3
@@ -44,6 +45,7 @@ const char *const kRules = R"(
     de read 2,5e3 = 2500
     de read 1.5 = mismatch
     de read , = mismatch
+    ar read ٤٢٫٥ = 42.5
     round 1.5 = 2
     round 2.5 = 2
     round -2.5 = -2
@@ -135,9 +137,10 @@ private slots:
     void rules()
     {
         QFETCH(QString, line);
-        const bool german = line.startsWith("de ");
-        const QLocale locale = german ? QLocale(QLocale::German) : QLocale::c();
-        const QString rule = line.section(u'=', 0, 0).trimmed().mid(german ? 3 : 0);
+        const QMap<QString, QLocale> locales = {{"de", QLocale(QLocale::German)}, {"ar", QLocale(QLocale::Arabic, QLocale::Egypt)}};
+        const QString first = line.section(u' ', 0, 0);
+        const QLocale locale = locales.value(first, QLocale::c());
+        const QString rule = line.section(u'=', 0, 0).trimmed().mid(locales.contains(first) ? 3 : 0);
         const QString expected = line.section(u'=', 1).trimmed().remove(u'_');
         const QString verb = rule.section(u' ', 0, 0), argument = rule.section(u' ', 1).remove(u'"');
         const double x = argument.section(u' ', 0, 0).toDouble(), y = argument.section(u' ', 1, 1).toDouble();

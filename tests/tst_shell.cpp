@@ -93,6 +93,7 @@ private slots:
         // above the bottom of the screen.
         const QRect frame = calculator().frameGeometry();
         QVERIFY(centredAcross(&calculator()) && !m_app->decimals());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.example.zarnith"); // the menu entry's
         QVERIFY(qAbs(calculator().screen()->geometry().height() - frame.bottom() - 1 - frame.height() / 4.0) <= 1.0);
         typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
         // Decimal: the Decimals window, centred, standing on the calculator.
@@ -238,6 +239,11 @@ private slots:
             const QTextCursor link = page->document()->find("The calculator window");
             QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
             QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
+            QCOMPARE(viewer()->ui().contents->currentItem()->text(0), "The calculator window");
+            QVERIFY(viewer()->ui().actBack->isEnabled() && !viewer()->ui().actForward->isEnabled());
+            viewer()->ui().actBack->trigger();
+            QCOMPARE(page->source().path(), "/index.html");
+            QVERIFY(viewer()->ui().actForward->isEnabled());
         }
         QVERIFY(QDir::setCurrent(start));
         QCOMPARE(seen, QStringList(4, QString(c[1]).replace("{folder}", folder)));
@@ -247,6 +253,7 @@ private slots:
         for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it)
             contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
         QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
+        QCOMPARE(viewer()->ui().contents->topLevelItemCount(), 1); // the pages under the first
         m_app->endProgram();
         QVERIFY(!viewer()->isVisible()); // it goes with the program
     }
