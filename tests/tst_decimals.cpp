@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
         // Every label shows its caption whole.
         for (QLabel *label : m_window->findChildren<QLabel *>())
-            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+            QVERIFY2(label->size().expandedTo(label->sizeHint()) == label->size(), qPrintable(label->text()));
         // The long captions are drawn on two lines inside their buttons (drawn
         // as buttons): two bands of rows holding text, with blank rows between.
         for (const char *name : {"cmdResult0", "cmdResult1"}) {
@@ -228,6 +228,17 @@ private slots:
                 rows += inked ? u'#' : u'.';
             }
             QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
+        }
+        // The lines stand black on a light window, in its text colour on a dark one.
+        auto *line = named<QWidget>(m_window.get(), "Line1");
+        for (const auto &[window, text, drawn] : {std::tuple{QColor(Qt::white), QColor(Qt::gray), QColor(Qt::black)},
+                                                  {QColor(0x22, 0x22, 0x22), QColor(0xdd, 0xdd, 0xdd), QColor(0xdd, 0xdd, 0xdd)}}) {
+            QPalette colors = m_window->palette();
+            colors.setColor(QPalette::Window, window);
+            colors.setColor(QPalette::WindowText, text);
+            m_window->setPalette(colors);
+            const QImage image = line->grab().toImage();
+            QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), drawn);
         }
         // Decimal to Fraction keeps the whole quotient as its working value.
         typeInto(box("txtDecimal"), "2.75");
