@@ -71,11 +71,11 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -E memcheck
 
-# Each fuzz target for FUZZ_SECONDS (30 by default), from the seeds in
+# The fuzz target for FUZZ_SECONDS (30 by default), from the seeds in
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
-FUZZ_TARGETS  := parse format decimals
+FUZZ_TARGETS  := zarnith
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 fuzz: deps
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"

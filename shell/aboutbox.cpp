@@ -26,7 +26,7 @@ FrmAbout *AboutBox::load()
 {
     auto *box = new FrmAbout;
     placeAboutBox(box);
-    keepFixedSizeOnWayland(box);
+    adaptToWayland(box);
     m_box = box;
     return box;
 }

@@ -32,7 +32,7 @@ Application::Application(std::unique_ptr<HelpViewer> help)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zarnith"));
     Form1 *calculator = m_calculator.get();
     placeCalculatorWindow(calculator);
-    keepFixedSizeOnWayland(calculator);
+    adaptToWayland(calculator);
     QObject::connect(calculator, &Form1::decimalRequested, [this] { showDecimals(); });
     QObject::connect(calculator, &Form1::aboutRequested, [this] { m_about.showModeless(); });
     QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(); });
@@ -50,7 +50,7 @@ void Application::showDecimals()
         m_decimals = std::make_unique<FrmFract>(m_engine);
         FrmFract *decimals = m_decimals.get();
         placeDecimalsWindow(decimals, m_calculator.get());
-        keepFixedSizeOnWayland(decimals);
+        adaptToWayland(decimals);
         QObject::connect(decimals, &FrmFract::fractionsRequested, [this] { showCalculator(); });
         QObject::connect(decimals, &FrmFract::aboutRequested, [this] { m_about.showModal(); });
         QObject::connect(decimals, &FrmFract::webAddressClicked, [this] { m_about.showModeless(); });

@@ -1,5 +1,7 @@
 #include "helpwindow.h"
 
+#include "titlebar.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -41,6 +43,7 @@ HelpWindow::HelpWindow()
     m_ui.setupUi(this);
     // The program ends with its working windows, not with this one.
     setAttribute(Qt::WA_QuitOnClose, false);
+    TitleBar::addTo(this);
     connect(m_ui.actBack, &QAction::triggered, m_ui.page, &QTextBrowser::backward);
     connect(m_ui.actForward, &QAction::triggered, m_ui.page, &QTextBrowser::forward);
     connect(m_ui.page, &QTextBrowser::backwardAvailable, m_ui.actBack, &QAction::setEnabled);

@@ -1,9 +1,13 @@
 #include "platform.h"
 
+#include "titlebar.h"
+
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <wayland-client.h>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -31,6 +35,28 @@ bool socketAnswers(const QByteArray &address)
     const bool answered = ::connect(fd, reinterpret_cast<const sockaddr *>(&peer), length) == 0;
     ::close(fd);
     return answered;
+}
+
+// Whether the Wayland compositor draws its clients' title bars (it offers
+// them the decoration manager). No compositor: nothing to decide, yes.
+bool compositorDrawsTitleBars()
+{
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return true;
+    bool offered = false;
+    static const wl_registry_listener listener = {
+        [](void *offeredOne, wl_registry *, uint32_t, const char *interface, uint32_t) {
+            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+                *static_cast<bool *>(offeredOne) = true;
+        },
+        [](void *, wl_registry *, uint32_t) {}};
+    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &offered);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return offered;
 }
 
 // Lets a fixed window on Wayland follow the compositor into a maximised or
@@ -107,16 +133,27 @@ bool xServerReachable(const QByteArray &display)
 
 void choosePlatform()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    if (xServerReachable(qgetenv("DISPLAY")))
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    if (chosen.isEmpty() && xServerReachable(qgetenv("DISPLAY"))) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        return;
+    }
+    // Qt's own title bar on Wayland offers a maximise box whatever a window
+    // allows; where the compositor draws no title bars either, the windows
+    // draw their own.
+    if ((chosen.isEmpty() || chosen.startsWith("wayland")) && qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION")
+        && !compositorDrawsTitleBars()) {
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        TitleBar::setWanted(true);
+    }
 }
 
-void keepFixedSizeOnWayland(QWidget *window)
+void adaptToWayland(QWidget *window)
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        new FixedSizeKeeper(window);
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return;
+    new FixedSizeKeeper(window);
+    TitleBar::addTo(window);
 }
 
 } // namespace zarnith

@@ -13,7 +13,9 @@ namespace zarnith {
 // client cannot; Wayland, where it is there, remains the fall-back should
 // the X server refuse the connection. With no X server, Qt's own choice
 // stands (Wayland on a Wayland session). A platform the user chose, by the
-// variable or by -platform, is respected.
+// variable or by -platform, is respected. On Wayland, where the compositor
+// draws no title bars, the windows draw their own (TitleBar), which offer
+// no maximise box.
 void choosePlatform();
 
 // Whether an X server answers at `display` (a DISPLAY value): for a local
@@ -25,8 +27,9 @@ bool xServerReachable(const QByteArray &display);
 // take the maximised size for as long as the compositor holds it there,
 // or the compositor ends the connection. This lets the window follow the
 // compositor into that state and asks at once to leave it again, so that
-// the window keeps its size; any other resize is undone. Elsewhere, where
+// the window keeps its size; any other resize is undone. It also gives the
+// window its own title bar where the windows draw theirs. Elsewhere, where
 // the window manager honours the fixed size, it does nothing.
-void keepFixedSizeOnWayland(QWidget *window);
+void adaptToWayland(QWidget *window);
 
 } // namespace zarnith

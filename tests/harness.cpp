@@ -87,14 +87,10 @@ void typeInto(QWidget *box, QString text)
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
 {
     auto *menu = named<QMenu>(window, menuName);
-    auto *entry = named<QAction>(window, entryName);
-    if (!menu || !entry)
-        return false;
-    QMenuBar *bar = window->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, window->menuBar()->actionGeometry(menu->menuAction()).center());
     if (!QTest::qWaitForWindowExposed(menu))
         return false;
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(named<QAction>(window, entryName)).center());
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What every test shares: case tables one case a line, the outcome of a
-// piece of engine code, and driving the real windows as a person does.
+// What every test shares: case tables one case a line, the outcome of
+// engine code, and driving the real windows as a person does.
 
 #include <QObject>
 #include <QStringList>
@@ -13,21 +13,17 @@ class QWidget;
 
 namespace zarnith::test {
 
-// In a test's _data function: one row per line of `table` (blank lines and
-// "#" lines left out), named by the line, in the column "line"; once per
-// prefix, written in front of the line (to run a table in two locales).
+// In a _data function: one row per line of `table` ("#" lines and blank
+// ones left out), named by the line, in the column "line"; once for each
+// prefix, written before the line.
 void addCases(const char *table, const QStringList &prefixes = {QString()});
 // A case split at "|" into at least `count` trimmed columns.
 QStringList columns(const QString &line, int count);
-
-// What `f` gives, or the error it raises: "mismatch", "division by zero",
-// "overflow".
+// What `f` gives, or the error it raises: "mismatch", "division by zero" or "overflow".
 QString outcome(const std::function<QString()> &f);
-
-// Runs `action` and returns the text of every message box it opened, each
-// read and dismissed with its OK button (after `whileShown` has looked at
-// the windows behind it). A box that is not the program's own (modal, the
-// caption "Zarnith", an OK button only, no icon) is returned as "odd: text".
+// Runs `action`; returns the text of every message box it opened, each read
+// and closed with OK (after `whileShown`). A box not the program's own
+// (modal, captioned "Zarnith", an OK button only, no icon) reads "odd: text".
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 
 template <class T>
@@ -41,8 +37,7 @@ T *named(const QObject *window, const QString &name)
 
 // The pointer moves onto the widget, then clicks it.
 void click(QWidget *widget);
-// Clicks into a box, selects what it holds and types `text` over it; "_"
-// empties it, and a "~" types a blank.
+// Clicks into a box, selects its text and types over it ("_" empties it, "~" is a blank).
 void typeInto(QWidget *box, QString text);
 // Opens a menu of the menu bar with the mouse and clicks an entry.
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);

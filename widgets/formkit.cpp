@@ -1,6 +1,7 @@
 #include "formkit.h"
 
 #include "placement.h"
+#include "titlebar.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,6 +78,7 @@ void showMessage(QWidget *parent, const QString &text)
         const int width = title.horizontalAdvance(kApplicationTitle) + 6 * title.height();
         grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
+    TitleBar::addTo(&box);
     box.exec();
 }
 
