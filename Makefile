@@ -6,8 +6,9 @@ SHELL     := /bin/bash
 BUILD_DIR := build
 # To build and test: the toolchain, Qt, the fonts the windows ask for, the
 # help compiler (chmcmd, chmls), chmlib, which the help viewer reads with,
-# and for the start-up test weston (headless), Xvfb and Qt's Wayland platform.
-PACKAGES  := cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libchm-dev \
+# libwayland-client, which asks a Wayland compositor about title bars, and
+# for the start-up test weston (headless), Xvfb and Qt's Wayland platform.
+PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libchm-dev libwayland-dev \
              fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind \
              weston xvfb xauth qt6-wayland
 # To run: Qt's Wayland platform, for a Wayland session without an X server.
