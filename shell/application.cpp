@@ -30,6 +30,7 @@ Application::Application(std::unique_ptr<HelpViewer> help)
     // The desktop matches the windows to the installed menu entry by this
     // name (the Wayland app id; on X11 the class is the program's name).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zarnith"));
+    forgetPlatformChoice();
     Form1 *calculator = m_calculator.get();
     placeCalculatorWindow(calculator);
     adaptToWayland(calculator);

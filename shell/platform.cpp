@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <utility>
 
 namespace zarnith {
 
@@ -131,11 +132,17 @@ bool xServerReachable(const QByteArray &display)
     return socketAnswers('\0' + socket) || socketAnswers(socket);
 }
 
+namespace {
+// Whether choosePlatform set the platform, to be taken back once Qt has read it.
+bool g_chose = false;
+} // namespace
+
 void choosePlatform()
 {
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     if (chosen.isEmpty() && xServerReachable(qgetenv("DISPLAY"))) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        g_chose = true;
         return;
     }
     // Qt's own title bar on Wayland offers a maximise box whatever a window
@@ -143,9 +150,16 @@ void choosePlatform()
     // draw their own.
     if ((chosen.isEmpty() || chosen.startsWith("wayland")) && qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION")
         && !compositorDrawsTitleBars()) {
+        // Read for every window the program makes: it stays set.
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
         TitleBar::setWanted(true);
     }
+}
+
+void forgetPlatformChoice()
+{
+    if (std::exchange(g_chose, false))
+        qunsetenv("QT_QPA_PLATFORM");
 }
 
 void adaptToWayland(QWidget *window)

@@ -18,6 +18,11 @@ namespace zarnith {
 // no maximise box.
 void choosePlatform();
 
+// Once the application object has read it, takes back the platform
+// choosePlatform set, so that programs started from Zarnith (a link in the
+// help opened in the desktop's browser) choose for themselves.
+void forgetPlatformChoice();
+
 // Whether an X server answers at `display` (a DISPLAY value): for a local
 // display, whether its socket takes a connection, which costs a few system
 // calls; a display on another host is taken at its word.

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""Zarnith with Orca, keyboard only, under Xvfb with a private session bus and the AT-SPI
-registry: what Orca speaks (its debug log; no speech server) as a person types, and the
-accessible names of both windows. Usage: a11y_test.py path/to/zarnith"""
+"""Zarnith with Orca under Xvfb, a private session bus and the AT-SPI registry: what Orca
+speaks (its debug log) as a person types, and both windows' names. a11y_test.py zarnith"""
 import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
 # keys pressed | what Orca says then | names showing in the active window afterwards

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A scripted session of both windows and the About box (the given test)
-# under valgrind's memcheck: fails when memory is lost for good, or read or
-# written where it must not be, in the program's own code.
+# The given test's session of the windows under valgrind's memcheck: fails
+# on memory lost for good, or misused, in the program's own code.
 set -euo pipefail
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian package, checks it as a desktop and a user would,
-# starts the installed program headless, and removes it again, leaving
-# nothing behind. Needs root (dpkg). Usage: package_test.sh <zarnith_8.0_amd64.deb>
+# Installs the Debian package (as root), checks it as a desktop and a user
+# would, starts it headless, and removes it, leaving nothing behind.
 set -euo pipefail
 deb=$(realpath "$1")
 fail() { echo "package test: $*" >&2; exit 1; }
@@ -24,8 +23,7 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ -f "$(entry Path)/Zarnith.chm" ] || fail "Path does not hold the help file"
 [ -f "/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "Icon names no installed icon"
 grep -q '<launchable type="desktop-id">org.example.zarnith.desktop</launchable>' "$metainfo" || fail "metainfo launches no entry"
-# Started as the desktop entry starts it, headless: still running after two
-# seconds, and ending when told to.
+# Started as the desktop entry starts it: still running two seconds later.
 (cd "$(entry Path)" && QT_QPA_PLATFORM=offscreen exec $(entry Exec)) &
 pid=$!
 sleep 2

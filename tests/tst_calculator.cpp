@@ -216,28 +216,15 @@ private slots:
             QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
     }
 
-    void keys()
+    void names()
     {
-        // Tab walks the boxes and buttons; each says what it is. The whole
-        // number is no tab stop, but a click puts the caret there.
-        QStringList visited;
-        for (int i = 0; i < 10; ++i) {
-            QWidget *focus = QApplication::focusWidget();
-            QVERIFY(!QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty());
-            QTest::keyClick(focus, Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited.join(u' '), "txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal txtN1");
-        QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible); // the bar is passed over
-        for (QWidget *w : m_window->centralWidget()->findChildren<QWidget *>()) // every control carries its name
+        // Every control carries its name, and one a person can reach tells a
+        // screen reader what it is; the bar is passed over.
+        for (QWidget *w : m_window->centralWidget()->findChildren<QWidget *>()) {
             QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
-        QTest::mouseClick(box("txtWholeNum"), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), box("txtWholeNum"));
-        // Enter presses nothing, in a box or on a button.
-        enter("1/2 1/3");
-        QTest::keyClick(box("txtD2"), Qt::Key_Return);
-        QTest::keyClick(button("+"), Qt::Key_Enter);
-        QCOMPARE(result(), " /");
+            QVERIFY(w->focusPolicy() == Qt::NoFocus || !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible);
     }
 
     void picturesOnLightAndDark_data() { addCases(kSymbols); }

@@ -160,30 +160,16 @@ private slots:
         // The load: 0 in three boxes, the engine's result denominator 0, the
         // caret in the numerator.
         QCOMPARE(shown(0) + shown(1) + shown(2) + shown(3) + shown(4) + m_engine.varResultDenominator.toText(), "0000");
-        // Tab walks the boxes and buttons; a box reached selects its text, so
-        // that what is typed next replaces it.
+        QCOMPARE(QApplication::focusWidget(), box("txtNumerator"));
         typeInto(box("txtDecimal"), "12.5");
         QWidget elsewhere; // the box that had the focus selects its text when the window is back
         QVERIFY(showActive(&elsewhere) && showActive(m_window.get()));
         QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
-        QTest::mouseClick(box("txtNumerator"), Qt::LeftButton);
-        QStringList visited;
-        for (int i = 0; i < 8; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-            if (visited.last() == "txtDecimal")
-                QCOMPARE(box("txtDecimal")->selectedText(), "12.5");
-        }
-        QCOMPARE(visited.join(u' '), "txtDenominator txtWholeNum txtDecimal cmdClear cmdReduce cmdResult0 cmdResult1 txtNumerator");
-        // Enter and Esc press nothing; typing stops at each box's limit.
+        // Enter and Esc press nothing.
         typeInto(box("txtDenominator"), "4");
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(box("txtDenominator"), key);
         QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
-        for (const auto &[name, limit] : {std::pair{"txtDecimal", 10}, {"txtNumerator", 8}, {"txtDenominator", 9}, {"txtWholeNum", 3}}) {
-            typeInto(box(name), "1234567890123");
-            QCOMPARE(box(name)->text(), QString("1234567890123").left(limit));
-        }
     }
 
     void looks()

@@ -189,11 +189,10 @@ private slots:
         QCOMPARE(abs(Variant::int32(INT32_MIN)).number() + floor(Variant::real(-2.5)).number(), 2147483645.0);
         QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
         // Errors of the arithmetic itself.
-        QStringList errors;
-        for (const auto &f : std::initializer_list<std::function<QString()>>{
-                 [] { return (Variant::text("") * Variant::real(1)).toText(); }, [] { return (Variant::real(1e308) * Variant::real(10)).toText(); },
-                 [] { return divide(Variant::real(1), Variant::int16(0)).toText(); }, [] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); }})
-            errors << outcome(f);
+        const QStringList errors = {outcome([] { return (Variant::text("") * Variant::real(1)).toText(); }),
+                                    outcome([] { return (Variant::real(1e308) * Variant::real(10)).toText(); }),
+                                    outcome([] { return divide(Variant::real(1), Variant::int16(0)).toText(); }),
+                                    outcome([] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); })};
         QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
     }
 

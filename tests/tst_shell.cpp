@@ -1,7 +1,6 @@
-// The running program, started as main starts it: the platform chosen,
-// placement, moving between the two windows, ending, the About box from its
-// three entry points, and the help viewer from every Contents entry.
-// desktops.sh runs platformChosen under weston, with and without X11.
+// The running program, started as main starts it: the platform chosen
+// (desktops.sh: under weston), placement, moving between the windows,
+// ending, the About box and the help viewer from every entry point.
 
 #include "application.h"
 #include "form1.h"
@@ -238,13 +237,14 @@ private slots:
         QVERIFY(!viewer()->isVisible()); // it goes with the program
     }
 
-    // The platform desktops.sh expects chosen, else the one given. On Wayland
-    // alone (weston draws no title bars), each fixed window has its own
-    // title bar, with no maximise box, and a maximise request leaves it at
-    // its size.
+    // The platform desktops.sh expects chosen. On Wayland alone (weston draws
+    // no title bars) each fixed window has its own, with no maximise box,
+    // and a maximise request leaves it at its size.
     void platformChosen()
     {
         QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
+        // What the program chose is not passed on to programs it starts.
+        QCOMPARE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), !qEnvironmentVariableIsSet("ZARNITH_EXPECTED_PLATFORM"));
         if (QGuiApplication::platformName() != u"wayland")
             return;
         m_app->showDecimals();
