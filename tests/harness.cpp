@@ -103,7 +103,7 @@ bool showActive(QWidget *window)
 
 QString spoken(const QWidget *window)
 {
-    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : window->findChildren<QWidget *>()) {
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(child);
         if (face && face->role() == QAccessible::Notification && child->isVisible())
             return face->text(QAccessible::Name);

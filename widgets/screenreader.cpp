@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QWidget>
 
 namespace zarnith {
@@ -107,10 +108,15 @@ void announce(QWidget *window, const QString &text)
 {
     if (text.isEmpty())
         return;
-    auto *announcement = window->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+    // It stands in the window's client area, which has no layout: shown and
+    // hidden there, it costs the window no new layout.
+    auto *main = qobject_cast<QMainWindow *>(window);
+    QWidget *area = main && main->centralWidget() ? main->centralWidget() : window;
+    auto *announcement = area->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
     if (!announcement) {
         installReaderInterfaces();
-        announcement = new Announcement(window);
+        announcement = new Announcement(area);
+        announcement->setObjectName("announcement");
         announcement->resize(0, 0);
     }
     // Hidden and shown again, so that the same text twice is spoken twice.
