@@ -31,8 +31,7 @@ QStringList columns(const QString &line, int count)
     QStringList parts = line.split(u'|');
     for (QString &part : parts)
         part = part.trimmed();
-    while (parts.size() < count)
-        parts << QString();
+    parts.resize(qMax(parts.size(), qsizetype(count)));
     return parts;
 }
 
@@ -55,8 +54,13 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         if (!box || !box->isVisible())
             return;
         QAbstractButton *ok = box->button(QMessageBox::Ok);
-        const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal()
-            && box->icon() == QMessageBox::NoIcon && box->windowTitle() == "Zarnith";
+        // Wide enough for a title bar to show the caption whole, in a bold
+        // title font beside an icon and three boxes of some 24 pixels.
+        QFont title = box->font();
+        title.setBold(true);
+        title.setPointSizeF(title.pointSizeF() * 1.25);
+        const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal() && box->icon() == QMessageBox::NoIcon
+            && box->windowTitle() == "Zarnith" && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();

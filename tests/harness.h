@@ -23,16 +23,14 @@ QStringList columns(const QString &line, int count);
 QString outcome(const std::function<QString()> &f);
 // Runs `action`; returns the text of every message box it opened, each read
 // and closed with OK (after `whileShown`). A box not the program's own
-// (modal, captioned "Zarnith", an OK button only, no icon) reads "odd: text".
+// (modal, captioned "Zarnith" and wide enough to show it, an OK button
+// only, no icon) reads "odd: text".
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 
 template <class T>
 T *named(const QObject *window, const QString &name)
 {
-    T *found = window->findChild<T *>(name);
-    if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-    return found;
+    return window->findChild<T *>(name);
 }
 
 // The pointer moves onto the widget, then clicks it.

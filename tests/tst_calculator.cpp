@@ -36,7 +36,6 @@ const char *const kOperations = R"(
     999/1 × 999/1 = 998001
     1/2 ÷ -1/4 = -2             | Ctrl+D
     2/3 ÷ 4/9 = 1 1/2           | menu
-    2.0/3 + 1/3 = 1
     1e3/999 + 0/1 = 1 1/999
     ~7/2 + 0/1 = 3 1/2
     1/9999 + 1/9998 = 19997/99970002
@@ -83,9 +82,7 @@ double contrast(const QColor &a, const QColor &b)
 QString asFields(const QString &result)
 {
     const QString fraction = result.section(u' ', -1);
-    if (!fraction.contains(u'/'))
-        return fraction + " 0/0";
-    return (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction;
+    return fraction.contains(u'/') ? (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction : fraction + " 0/0";
 }
 
 } // namespace
@@ -93,11 +90,7 @@ QString asFields(const QString &result)
 class TestCalculator : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_window = std::make_unique<Form1>(m_engine);
-        QVERIFY(showActive(m_window.get()));
-    }
+    void init() { m_window = std::make_unique<Form1>(m_engine); QVERIFY(showActive(m_window.get())); }
 
     void cleanup() { m_window.reset(); }
     void operations_data() { addCases(kOperations); }
@@ -259,6 +252,9 @@ private slots:
         // The three fraction bars, of equal specified thickness, drawn alike.
         for (const char *line : {"Line2", "Line3"})
             QCOMPARE(named<QWidget>(m_window.get(), line)->height(), bar()->height());
+        // Each stands midway between its numerator and denominator.
+        for (const auto &[line, over, under] : {std::tuple{"Line3", "txtN1", "txtD1"}, {"Line2", "txtN2", "txtD2"}})
+            QVERIFY(qAbs(named<QWidget>(m_window.get(), line)->geometry().center().y() * 2 - box(over)->geometry().bottom() - box(under)->y()) <= 2);
         const qreal ratio = qApp->devicePixelRatio();
         QCOMPARE(label(c[1].section(u' ', 0, 0))->pixmap().size(), QSize(32, 32) * ratio);
         const QImage hand = button("+")->cursor().pixmap().toImage();

@@ -186,7 +186,8 @@ private slots:
                                 (Variant::text("3") * Variant::text("4")).kind(), (-Variant::int16(5)).kind(),
                                 (-Variant::int16(-32768)).kind(), abs(Variant::single(-1.5f)).kind()};
         QVERIFY(kinds == QList<K>({K::Int32, K::Int32, K::Double, K::Int16, K::Int32, K::Single}));
-        QCOMPARE(abs(Variant::int32(INT32_MIN)).number() + floor(Variant::real(-2.5)).number(), 2147483645.0);
+        QCOMPARE(abs(Variant::int32(INT32_MIN)).number(), 2147483648.0);
+        QCOMPARE(floor(Variant::real(-2.5)).number(), -3.0);
         QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
         // Errors of the arithmetic itself.
         const QStringList errors = {outcome([] { return (Variant::text("") * Variant::real(1)).toText(); }),

@@ -55,17 +55,9 @@ bool centredAcross(const QWidget *w)
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_app = std::make_unique<Application>();
-        QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
-    }
+    void init() { m_app = std::make_unique<Application>(); QVERIFY(QTest::qWaitForWindowExposed(&calculator())); }
 
-    void cleanup()
-    {
-        m_app.reset();
-        QTest::qWait(0); // boxes closed with the program are deleted later
-    }
+    void cleanup() { m_app.reset(); QTest::qWait(0); } // boxes closed with the program go later
 
     void startAndNavigation()
     {
@@ -212,7 +204,7 @@ private slots:
             if (!viewer())
                 continue;
             seen << "the viewer, captioned " + viewer()->windowTitle();
-            QTRY_VERIFY(viewer()->isActiveWindow()); // brought forward
+            QTRY_VERIFY(viewer()->isActiveWindow() && !viewer()->isMinimized()); // brought forward
             HelpPage *page = viewer()->ui().page;
             QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
             const QTextCursor link = page->document()->find("The calculator window");
@@ -223,6 +215,14 @@ private slots:
             viewer()->ui().actBack->trigger();
             QCOMPARE(page->source().path(), "/index.html");
             QVERIFY(viewer()->ui().actForward->isEnabled());
+            viewer()->showMinimized();
+        }
+        if (viewer()) { // a file in another folder is read afresh: its own contents, no pages seen
+            viewer()->ui().actForward->trigger();
+            QVERIFY(QFile::copy(ZARNITH_HELP_FILE, empty.filePath("Zarnith.chm")) && QDir::setCurrent(empty.path()));
+            QVERIFY(showActive(&calculator()));
+            QTest::keyClick(&calculator(), Qt::Key_F1);
+            QVERIFY(!viewer()->ui().actBack->isEnabled());
         }
         QVERIFY(QDir::setCurrent(start));
         QCOMPARE(seen, QStringList(4, QString(c[1]).replace("{folder}", folder)));
@@ -233,6 +233,7 @@ private slots:
             contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
         QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
         QCOMPARE(viewer()->ui().contents->topLevelItemCount(), 1); // the pages under the first
+        QVERIFY(viewer()->height() > 20 * viewer()->fontMetrics().height()); // room to read a page
         m_app->endProgram();
         QVERIFY(!viewer()->isVisible()); // it goes with the program
     }
@@ -256,6 +257,11 @@ private slots:
                 boxes << box->objectName();
             QCOMPARE(boxes.join(u' '), w == about() ? "cmdClose" : "cmdMinimise cmdClose");
             QVERIFY(w->windowHandle()->frameMargins().isNull()); // no title bar of Qt's
+            const QImage captioned = named<QWidget>(w, "titleBar")->grab().toImage();
+            const QString caption = w->windowTitle();
+            w->setWindowTitle(QString());
+            QVERIFY(named<QWidget>(w, "titleBar")->grab().toImage() != captioned); // its caption is drawn
+            w->setWindowTitle(caption);
             const QSize size = w->size();
             w->setWindowState(Qt::WindowMaximized);
             QTest::qWait(300);

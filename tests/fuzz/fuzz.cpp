@@ -27,10 +27,8 @@ namespace {
 
 void check(bool holds, const char *property, const QString &input)
 {
-    if (!holds) {
-        std::fprintf(stderr, "property failed: %s [%s]\n", property, qPrintable(input));
-        std::abort();
-    }
+    if (!holds)
+        qFatal("property failed: %s [%s]", property, qPrintable(input));
 }
 
 QString read(const QString &text, const QLocale &locale)
