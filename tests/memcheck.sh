@@ -5,7 +5,7 @@ set -euo pipefail
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 QT_QPA_PLATFORM=offscreen valgrind --leak-check=full --show-leak-kinds=definite \
-    --num-callers=40 --log-file="$log" "$1" >/dev/null
+    --num-callers=40 --suppressions="$(dirname "$0")/memcheck.supp" --log-file="$log" "$1" >/dev/null
 grep -E 'definitely lost:|ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== *//'
 # Each valgrind record is a block of lines up to the next blank one.
 own=$(awk '/^==[0-9]+== *$/ { if (record ~ /(definitely lost|Invalid (read|write)|uninitialised)/ && record ~ /zarnith::/) print record; record = ""; next }
