@@ -129,8 +129,7 @@ void FrmFract::decimalToFraction()
         // An empty decimal box converted nothing (or was emptied with a
         // message): nothing new to speak.
         if (!m_ui.txtDecimal->text().isEmpty())
-            announceConversion(spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
-                                                 m_ui.txtDenominator->text()));
+            announceConversion(spokenFraction());
     } catch (const EngineError &) {
         showMessage(this, kKeepSmall);
     }
@@ -212,8 +211,7 @@ void FrmFract::reduce()
         reduceFract();
         m_ui.txtDenominator->setProgramText(singleToText(sngDenominator));
         m_ui.txtNumerator->setProgramText(singleToText(sngNumerator));
-        announce(this, spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
-                                         m_ui.txtDenominator->text()));
+        announce(this, spokenFraction());
     } catch (const EngineError &) {
         showMessage(this, QStringLiteral("Error.......Numbers Only"));
     }
@@ -270,6 +268,13 @@ void FrmFract::clear()
     m_ui.Label2->adjustSize();
     showWorkingValues();
     announce(this, QStringLiteral("Cleared"));
+}
+
+// The fraction the boxes show, the way it is spoken.
+QString FrmFract::spokenFraction() const
+{
+    return spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
+                             m_ui.txtDenominator->text());
 }
 
 // Speaks a conversion's result together with the nearest sixty-fourth now

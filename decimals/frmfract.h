@@ -57,6 +57,7 @@ private:
     void Result1();
     void decFract(const Variant &value);
     void reduceFract();
+    QString spokenFraction() const;
     void announceConversion(const QString &result);
 
     FrmFractUi m_ui;

@@ -8,7 +8,8 @@ namespace zarnith {
 
 namespace {
 
-void bringForward(QWidget *window)
+// Already open: on top and active, as it stands.
+void raiseBox(QWidget *window)
 {
     window->raise();
     window->activateWindow();
@@ -34,7 +35,7 @@ FrmAbout *AboutBox::load()
 void AboutBox::showModeless()
 {
     if (m_box) {
-        bringForward(m_box);
+        raiseBox(m_box);
         return;
     }
     load()->show();
@@ -43,7 +44,7 @@ void AboutBox::showModeless()
 void AboutBox::showModal()
 {
     if (m_box) {
-        bringForward(m_box);
+        raiseBox(m_box);
         return;
     }
     load()->exec();

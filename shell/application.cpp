@@ -10,19 +10,6 @@
 
 namespace zarnith {
 
-namespace {
-
-void bringForward(QWidget *window)
-{
-    if (window->isMinimized())
-        window->showNormal();
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 Application::Application(std::unique_ptr<HelpViewer> help)
     : m_help(help ? std::move(help) : std::make_unique<CompiledHelpViewer>()),
       m_calculator(std::make_unique<Form1>(m_engine))

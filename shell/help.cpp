@@ -2,6 +2,7 @@
 
 #include "formkit.h"
 #include "helpwindow.h"
+#include "windowplacement.h"
 
 #include <QDir>
 
@@ -27,13 +28,10 @@ void CompiledHelpViewer::open(const QString &path)
         if (!m_window)
             m_window = std::make_unique<HelpWindow>();
         m_window->setFile(std::move(file), path);
+    } else {
+        m_window->showDefaultTopic();
     }
-    m_window->showDefaultTopic();
-    if (m_window->isMinimized())
-        m_window->showNormal();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    bringForward(m_window.get());
 }
 
 void CompiledHelpViewer::close()

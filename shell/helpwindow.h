@@ -37,7 +37,8 @@ class HelpWindow : public QMainWindow {
 public:
     HelpWindow();
 
-    // Shows `file`, read from `path`, instead of the one shown so far.
+    // Shows `file`, read from `path`, at its default topic instead of the
+    // one shown so far.
     void setFile(std::unique_ptr<HelpFile> file, const QString &path);
     const QString &path() const { return m_path; }
 

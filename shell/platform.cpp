@@ -20,6 +20,9 @@ namespace zarnith {
 
 namespace {
 
+// Whether choosePlatform set the platform, to be taken back once Qt has read it.
+bool g_chose = false;
+
 // Whether a Unix socket at `address` takes a connection (a leading zero
 // byte names one in the abstract namespace).
 bool socketAnswers(const QByteArray &address)
@@ -132,11 +135,6 @@ bool xServerReachable(const QByteArray &display)
     return socketAnswers('\0' + socket) || socketAnswers(socket);
 }
 
-namespace {
-// Whether choosePlatform set the platform, to be taken back once Qt has read it.
-bool g_chose = false;
-} // namespace
-
 void choosePlatform()
 {
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
@@ -148,7 +146,8 @@ void choosePlatform()
     // Qt's own title bar on Wayland offers a maximise box whatever a window
     // allows; where the compositor draws no title bars either, the windows
     // draw their own.
-    if ((chosen.isEmpty() || chosen.startsWith("wayland")) && qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION")
+    const bool onWayland = chosen.isEmpty() || chosen.startsWith("wayland");
+    if (onWayland && qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION")
         && !compositorDrawsTitleBars()) {
         // Read for every window the program makes: it stays set.
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");

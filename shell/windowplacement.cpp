@@ -64,6 +64,15 @@ void place(QWidget *window, const TopRule &top)
 
 } // namespace
 
+void bringForward(QWidget *window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void placeAboutBox(QWidget *window)
 {
     // Centred down the screen by the same rule as across it.

@@ -18,11 +18,6 @@ void TitleBar::setWanted(bool wanted)
     g_wanted = wanted;
 }
 
-bool TitleBar::wanted()
-{
-    return g_wanted;
-}
-
 void TitleBar::addTo(QWidget *window)
 {
     if (g_wanted)

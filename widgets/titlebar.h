@@ -19,7 +19,6 @@ public:
     // Whether the windows draw their own title bars (the platform decides,
     // before the first window is made).
     static void setWanted(bool wanted);
-    static bool wanted();
     // Gives `window` its own title bar where they are wanted.
     static void addTo(QWidget *window);
 
