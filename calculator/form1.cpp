@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "answerlabel.h"
 #include "boxedit.h"
 #include "errors.h"
 #include "formkit.h"
@@ -52,6 +53,7 @@ Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(e
     }
     connect(m_ui.cmdClear, &QPushButton::clicked, this, &Form1::clear);
     connect(m_ui.cancelKey, &QAction::triggered, m_ui.cmdClear, &QPushButton::click);
+    connect(m_ui.copyKey, &QAction::triggered, this, &Form1::copyAnswer);
     connect(m_ui.cmdDecimal, &QPushButton::clicked, this, &Form1::decimalRequested);
     connect(m_ui.mnuDecimal, &QAction::triggered, m_ui.cmdDecimal, &QPushButton::click);
     connect(m_ui.mnuExit, &QAction::triggered, this, &Form1::exitProgram);
@@ -72,8 +74,9 @@ void Form1::runOperation(const Operation &operation)
         const Variant denominator2 = Variant::text(m_ui.txtD2->text());
         (m_engine.*operation.routine)(numerator2, denominator2);
         placeResultBar();
-        announce(this, spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtN3->text(),
-                                         m_ui.txtD3->text()));
+        const QString answer = spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtN3->text(), m_ui.txtD3->text());
+        m_ui.lblAnswer->setAnswer(answer);
+        announce(this, answer);
     } catch (const EngineError &) {
         showMessage(this, QStringLiteral("FILL ALL BOXES"));
     }
@@ -102,7 +105,15 @@ void Form1::clear()
     showDenominator(QString());
     showWhole(QString());
     m_engine.ResetResult();
+    m_ui.lblAnswer->setAnswer(QString());
     announce(this, QStringLiteral("Cleared"));
+}
+
+// Ctrl+C and the result fields' Copy: the answer as "1 1/4", "-3/2" or
+// "0", unless text is selected in a box.
+void Form1::copyAnswer()
+{
+    copySelectionOrAnswer(m_ui.lblAnswer->answer());
 }
 
 void Form1::exitProgram()

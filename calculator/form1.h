@@ -25,6 +25,7 @@ signals:
 
 public slots:
     void clear();
+    void copyAnswer();
     void exitProgram();
 
 protected:

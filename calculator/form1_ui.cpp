@@ -1,5 +1,6 @@
 #include "form1_ui.h"
 
+#include "answerlabel.h"
 #include "boxedit.h"
 #include "formbuilder.h"
 #include "formkit.h"
@@ -91,9 +92,14 @@ void Form1Ui::setupUi(QMainWindow *window)
     Image1->setObjectName("Image1");
     setTwipsGeometry(Image1, 930, 270, 480, 480);
     imgEquals = picture(client, "imgEquals", 2340, 273, Picture::Equals, true);
+    // Around the result, behind its fields.
+    lblAnswer = new AnswerLabel(client);
+    lblAnswer->setObjectName("lblAnswer");
+    setTwipsGeometry(lblAnswer, 2835, 105, 1778, 720);
+    lblAnswer->lower();
 
     setFocusOrder({txtN1, txtD1, txtN2, txtD2, cmdAdd, cmdSubtract, cmdDivide, cmdMultiply,
-                   cmdClear, cmdDecimal, txtWholeNum});
+                   cmdClear, cmdDecimal, lblAnswer, txtWholeNum});
     txtN1->setFocus();
 
     mnuFile = addMenu(window, "mnuFile", "&File");
@@ -111,6 +117,13 @@ void Form1Ui::setupUi(QMainWindow *window)
     cancelKey = new QAction(window);
     cancelKey->setShortcut(QKeySequence(Qt::Key_Escape));
     window->addAction(cancelKey);
+    copyKey = new QAction(QStringLiteral("&Copy"), window);
+    copyKey->setShortcut(QKeySequence::Copy);
+    window->addAction(copyKey);
+    for (QWidget *field : {(QWidget *)txtWholeNum, (QWidget *)txtN3, (QWidget *)txtD3}) {
+        field->setContextMenuPolicy(Qt::ActionsContextMenu);
+        field->addAction(copyKey);
+    }
 
     // What a screen reader says for each control, with the shortcut of its
     // command; the operator sign takes the name of the picture it shows.

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace zarnith {
 
+class AnswerLabel;
 class BoxEdit;
 class LineWidget;
 class PictureLabel;
@@ -42,6 +43,8 @@ struct Form1Ui {
     PictureLabel *imgPlus = nullptr;
     PictureLabel *Image1 = nullptr;
     PictureLabel *imgEquals = nullptr;
+    // The result whole, reached with Tab after the buttons.
+    AnswerLabel *lblAnswer = nullptr;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuDecimal = nullptr;
@@ -57,6 +60,8 @@ struct Form1Ui {
 
     // Esc anywhere in the window: the cancel key, which presses Clear.
     QAction *cancelKey = nullptr;
+    // Ctrl+C, and Copy on the result fields: the answer (or the selection).
+    QAction *copyKey = nullptr;
 
     void setupUi(QMainWindow *window);
 };

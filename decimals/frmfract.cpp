@@ -1,5 +1,6 @@
 #include "frmfract.h"
 
+#include "answerlabel.h"
 #include "boxedit.h"
 #include "errors.h"
 #include "formkit.h"
@@ -9,6 +10,8 @@
 #include "sixtyfourths.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +53,8 @@ FrmFract::FrmFract(Module1 &engine, QWidget *parent) : QMainWindow(parent)
     connect(m_ui.mnuExit, &QAction::triggered, this, &FrmFract::exitRequested);
     connect(m_ui.mnuAbout, &QAction::triggered, this, &FrmFract::aboutRequested);
     connect(m_ui.mnuContets, &QAction::triggered, this, &FrmFract::contentsRequested);
+    connect(m_ui.copyKey, &QAction::triggered, this, &FrmFract::copyAnswer);
+    connect(m_ui.copyApprox, &QAction::triggered, this, &FrmFract::copyNearestSixtyFourth);
     m_ui.Label1->installEventFilter(this);
 
     resetWorkingValues();
@@ -70,14 +75,16 @@ void FrmFract::resetWorkingValues()
 
 void FrmFract::showWorkingValues()
 {
-    m_ui.txtNumerator->setProgramText(singleToText(sngNumerator));
-    m_ui.txtDenominator->setProgramText(singleToText(sngDenominator));
+    m_ui.txtNumerator->setProgramText(doubleToText(sngNumerator));
+    m_ui.txtDenominator->setProgramText(doubleToText(sngDenominator));
     m_ui.txtWholeNum->setProgramText(varWholeNum.toText());
 }
 
 // Fraction to Decimal: w + n/d, the product w x d floored first. Only a
-// positive numerator over a positive denominator is converted; either way
-// the nearest sixty-fourth of the decimal (new or last) is shown.
+// positive numerator over a positive denominator is converted, and the
+// nearest sixty-fourth of the decimal shown beside it. Otherwise nothing is
+// computed, and the decimal box and the nearest sixty-fourth are emptied, so
+// that no earlier answer stands beside the new fraction as if it were its.
 void FrmFract::fractionToDecimal()
 {
     try {
@@ -102,16 +109,19 @@ void FrmFract::fractionToDecimal()
             }
         }
 
-        sngNumerator = textToSingle(numerator);
-        sngDenominator = textToSingle(denominator);
-        if (textToDouble(numerator) > 0 && textToDouble(denominator) > 0) {
-            const Variant product = varWholeNum * Variant::single(sngDenominator);
-            sngWholeParts = std::floor(toSingle(product.number()));
-            dblDecimal = divide(Variant::real(double(sngWholeParts) + double(sngNumerator)),
-                                Variant::single(sngDenominator))
-                             .number();
-            m_ui.txtDecimal->setProgramText(decimalPatternText(dblDecimal));
+        sngNumerator = textWithinSingleRange(numerator);
+        sngDenominator = textWithinSingleRange(denominator);
+        if (!(sngNumerator > 0 && sngDenominator > 0)) {
+            strApprox.clear();
+            m_ui.txtDecimal->setProgramText(QString());
+            showApprox();
+            m_ui.lblAnswer->setAnswer(QString());
+            return;
         }
+        const Variant product = varWholeNum * Variant::real(sngDenominator);
+        sngWholeParts = std::floor(withinSingleRange(product.number()));
+        dblDecimal = divide(Variant::real(sngWholeParts + sngNumerator), Variant::real(sngDenominator)).number();
+        m_ui.txtDecimal->setProgramText(decimalPatternText(dblDecimal));
         decFract(Variant::real(dblDecimal));
         announceConversion(m_ui.txtDecimal->text());
     } catch (const EngineError &) {
@@ -136,7 +146,7 @@ void FrmFract::decimalToFraction()
 }
 
 // The decimal over 10,000,000, reduced by trial division with 2 to 50 in
-// eleven passes, both numbers held as 32-bit floats.
+// eleven passes.
 void FrmFract::Result1()
 {
     const QString text = m_ui.txtDecimal->text();
@@ -148,21 +158,21 @@ void FrmFract::Result1()
         return;
     }
     // The range of the method, before anything is stored: the ten-million-
-    // fold decimal must be a 32-bit float inside the 32-bit integer range.
+    // fold decimal must lie inside the 32-bit integer range (about +-214.748).
     const double decimal = textToDouble(text);
-    const float tenMillionFold = toSingle(decimal * kTenMillion);
+    const double tenMillionFold = decimal * kTenMillion;
     roundToInt32(tenMillionFold);
 
     dblDecimal = decimal;
     sngWorkNumerator = tenMillionFold;
-    sngWorkDenominator = float(kTenMillion);
+    sngWorkDenominator = kTenMillion;
     for (int pass = 0; pass <= 10; ++pass) {
         for (int k = 2; k <= 50; ++k) {
             const bool numeratorDivides = integerModulo(sngWorkNumerator, k) == 0;
             const bool denominatorDivides = integerModulo(sngWorkDenominator, k) == 0;
             if (numeratorDivides && denominatorDivides) {
-                sngWorkNumerator = toSingle(double(sngWorkNumerator) / k);
-                sngWorkDenominator = toSingle(double(sngWorkDenominator) / k);
+                sngWorkNumerator /= k;
+                sngWorkDenominator /= k;
             }
         }
     }
@@ -172,10 +182,10 @@ void FrmFract::Result1()
     // The whole-number box always shows this decimal's whole part: 0 when
     // the fraction does not exceed 1, so no earlier whole part stays there.
     if (sngNumerator > sngDenominator) {
-        const float quotient = toSingle(double(sngNumerator) / double(sngDenominator));
-        varWholeNum = Variant::single(quotient);
-        sngNumerator = float(integerModulo(sngNumerator, sngDenominator));
-        m_ui.txtWholeNum->setProgramText(singleToText(std::floor(quotient)));
+        const double quotient = sngNumerator / sngDenominator;
+        varWholeNum = Variant::real(quotient);
+        sngNumerator = integerModulo(sngNumerator, sngDenominator);
+        m_ui.txtWholeNum->setProgramText(doubleToText(std::floor(quotient)));
     } else {
         m_ui.txtWholeNum->setProgramText(QStringLiteral("0"));
     }
@@ -199,6 +209,11 @@ void FrmFract::decFract(const Variant &value)
         x = value.number();
     }
     strApprox = nearestSixtyFourth(x);
+    showApprox();
+}
+
+void FrmFract::showApprox()
+{
     m_ui.Label2->setText(strApprox);
     m_ui.Label2->adjustSize();
 }
@@ -206,12 +221,12 @@ void FrmFract::decFract(const Variant &value)
 void FrmFract::reduce()
 {
     try {
-        sngNumerator = textToSingle(m_ui.txtNumerator->text());
-        sngDenominator = textToSingle(m_ui.txtDenominator->text());
+        sngNumerator = textWithinSingleRange(m_ui.txtNumerator->text());
+        sngDenominator = textWithinSingleRange(m_ui.txtDenominator->text());
         reduceFract();
-        m_ui.txtDenominator->setProgramText(singleToText(sngDenominator));
-        m_ui.txtNumerator->setProgramText(singleToText(sngNumerator));
-        announce(this, spokenFraction());
+        m_ui.txtDenominator->setProgramText(doubleToText(sngDenominator));
+        m_ui.txtNumerator->setProgramText(doubleToText(sngNumerator));
+        tellAnswer(spokenFraction());
     } catch (const EngineError &) {
         showMessage(this, QStringLiteral("Error.......Numbers Only"));
     }
@@ -233,8 +248,8 @@ void FrmFract::reduceFract()
         a = b;
         b = r;
     } while (r > 0);
-    sngNumerator = float(integerDivide(sngNumerator, a));
-    sngDenominator = float(integerDivide(sngDenominator, a));
+    sngNumerator = integerDivide(sngNumerator, a);
+    sngDenominator = integerDivide(sngDenominator, a);
     if (sngDenominator < 0) {
         sngNumerator = -sngNumerator;
         sngDenominator = -sngDenominator;
@@ -244,14 +259,14 @@ void FrmFract::reduceFract()
     // typed there is kept and carried onto.
     double whole = textToDouble(m_ui.txtWholeNum->text());
     if (sngNumerator > sngDenominator) {
-        const float quotient = sngNumerator / sngDenominator;
-        sngNumerator = float(integerModulo(sngNumerator, sngDenominator));
+        const double quotient = sngNumerator / sngDenominator;
+        sngNumerator = integerModulo(sngNumerator, sngDenominator);
         whole += std::floor(quotient);
     }
     varWholeNum = Variant::real(whole);
 
     if (sngDenominator == 1) {
-        m_ui.txtWholeNum->setProgramText((varWholeNum + Variant::single(sngNumerator)).toText());
+        m_ui.txtWholeNum->setProgramText((varWholeNum + Variant::real(sngNumerator)).toText());
         sngNumerator = 0;
         sngDenominator = 0;
     } else {
@@ -264,10 +279,17 @@ void FrmFract::clear()
     resetWorkingValues();
     strApprox.clear();
     m_ui.txtDecimal->setProgramText(QString());
-    m_ui.Label2->setText(QString());
-    m_ui.Label2->adjustSize();
+    showApprox();
     showWorkingValues();
+    m_ui.lblAnswer->setAnswer(QString());
     announce(this, QStringLiteral("Cleared"));
+}
+
+// Ctrl+C: the decimal after Fraction to Decimal, the mixed number after
+// Decimal to Fraction or Reduce, unless text is selected in a box.
+void FrmFract::copyAnswer()
+{
+    copySelectionOrAnswer(m_ui.lblAnswer->answer());
 }
 
 // The fraction the boxes show, the way it is spoken.
@@ -290,7 +312,21 @@ void FrmFract::announceConversion(const QString &result)
             .replace(QLatin1String("< "), QLatin1String("less than "));
         parts << QStringLiteral("nearest sixty-fourth ") + approx;
     }
-    announce(this, parts.join(QLatin1String(", ")));
+    tellAnswer(result, parts.join(QLatin1String(", ")));
+}
+
+// Copy on the nearest sixty-fourth: the text it shows ("3/8").
+void FrmFract::copyNearestSixtyFourth()
+{
+    if (!strApprox.isEmpty())
+        QApplication::clipboard()->setText(strApprox);
+}
+
+// The answer kept for Ctrl+C and the readout, and spoken as it appears.
+void FrmFract::tellAnswer(const QString &answer, const QString &spoken)
+{
+    m_ui.lblAnswer->setAnswer(answer, spoken);
+    announce(this, spoken.isEmpty() ? answer : spoken);
 }
 
 void FrmFract::closeEvent(QCloseEvent *event)

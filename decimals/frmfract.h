@@ -22,14 +22,16 @@ public:
 
     const FrmFractUi &ui() const { return m_ui; }
 
-    // The working values, in the widths the window stores them.
+    // The working values. Numerators and denominators are held at 64-bit
+    // precision, so that 100.01 converts to 100 1/100 and 16777217 stays
+    // itself; values beyond the 32-bit float range are still refused.
     Variant varWholeNum;
-    float sngNumerator = 0;
-    float sngDenominator = 0;
-    float sngWholeParts = 0;
+    double sngNumerator = 0;
+    double sngDenominator = 0;
+    double sngWholeParts = 0;
     double dblDecimal = 0;
-    float sngWorkNumerator = 0;
-    float sngWorkDenominator = 0;
+    double sngWorkNumerator = 0;
+    double sngWorkDenominator = 0;
     QString strApprox;
 
 signals:
@@ -46,6 +48,8 @@ public slots:
     void decimalToFraction();
     void reduce();
     void clear();
+    void copyAnswer();
+    void copyNearestSixtyFourth();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,9 +60,11 @@ private:
     void showWorkingValues();
     void Result1();
     void decFract(const Variant &value);
+    void showApprox();
     void reduceFract();
     QString spokenFraction() const;
     void announceConversion(const QString &result);
+    void tellAnswer(const QString &answer, const QString &spoken = {});
 
     FrmFractUi m_ui;
 };

@@ -1,5 +1,6 @@
 #include "frmfract_ui.h"
 
+#include "answerlabel.h"
 #include "boxedit.h"
 #include "formbuilder.h"
 #include "formkit.h"
@@ -66,9 +67,14 @@ void FrmFractUi::setupUi(QMainWindow *window)
     Line2[1] = addLine(client, "Line2_1", 2235, 585, 2415, 2);
     for (LineWidget *line : {Line1, Line2[0], Line2[1]})
         line->setBlackOnLight();
+    // Around "Approximate:" and the nearest sixty-fourth, behind them.
+    lblAnswer = new AnswerLabel(client);
+    lblAnswer->setObjectName("lblAnswer");
+    setTwipsGeometry(lblAnswer, 60, 1335, 2085, 375);
+    lblAnswer->lower();
 
     setFocusOrder({txtNumerator, txtDenominator, txtWholeNum, txtDecimal, cmdClear, cmdReduce,
-                   cmdResult0, cmdResult1});
+                   cmdResult0, cmdResult1, lblAnswer});
     txtNumerator->setFocus();
 
     mnuFile = addMenu(window, "mnuFile", "&File");
@@ -84,6 +90,13 @@ void FrmFractUi::setupUi(QMainWindow *window)
     mnuHelp = addMenu(window, "mnuHelp", "&Help");
     mnuContets = addEntry(mnuHelp, "mnuContets", "&Contents", QKeySequence(Qt::Key_F1));
     mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About", QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    copyKey = new QAction(QStringLiteral("&Copy"), window);
+    copyKey->setShortcut(QKeySequence::Copy);
+    window->addAction(copyKey);
+    copyApprox = new QAction(QStringLiteral("&Copy"), Label2);
+    Label2->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Label2->addAction(copyApprox);
 
     // What a screen reader says for each control, with the shortcut of its
     // command (the frame's caption alone would name all three boxes).

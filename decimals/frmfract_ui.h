@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace zarnith {
 
+class AnswerLabel;
 class BoxEdit;
 class LineWidget;
 
@@ -32,6 +33,8 @@ struct FrmFractUi {
     QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;
     LineWidget *Line2[2] = {nullptr, nullptr};
+    // The last conversion whole, reached with Tab after the buttons.
+    AnswerLabel *lblAnswer = nullptr;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFractions = nullptr;
@@ -44,6 +47,11 @@ struct FrmFractUi {
     QMenu *mnuHelp = nullptr;
     QAction *mnuContets = nullptr;
     QAction *mnuAbout = nullptr;
+
+    // Ctrl+C: the answer (or the selection); Copy on the nearest
+    // sixty-fourth: the text it shows.
+    QAction *copyKey = nullptr;
+    QAction *copyApprox = nullptr;
 
     void setupUi(QMainWindow *window);
 };

@@ -164,18 +164,16 @@ double textToDouble(const QString &text, const QLocale &locale)
     throw TypeMismatch();
 }
 
-float textToSingle(const QString &text, const QLocale &locale)
-{
-    return toSingle(textToDouble(text, locale));
-}
-
-float toSingle(double value)
+double withinSingleRange(double value)
 {
     if (std::isnan(value) || std::fabs(value) >= kSingleLimit)
         throw Overflow();
-    if (std::fabs(value) > double(FLT_MAX))
-        return std::signbit(value) ? -FLT_MAX : FLT_MAX;
-    return static_cast<float>(value);
+    return value;
+}
+
+double textWithinSingleRange(const QString &text, const QLocale &locale)
+{
+    return withinSingleRange(textToDouble(text, locale));
 }
 
 std::int32_t roundToInt32(double value)

@@ -32,13 +32,15 @@ bool isNumericText(const QString &text, const QLocale &locale = QLocale());
 // of range.
 double textToDouble(const QString &text, const QLocale &locale = QLocale());
 
-// Text to a 32-bit float: as textToDouble, then rounded to the nearest float;
-// Overflow when that lies beyond the float range.
-float textToSingle(const QString &text, const QLocale &locale = QLocale());
+// The Decimals window keeps its numbers at 64-bit precision but refuses,
+// as it always has, values beyond the 32-bit float range: this returns the
+// value unchanged, or raises Overflow where rounding it to a 32-bit float
+// would give infinity (from FLT_MAX plus half a unit in its last place on).
+double withinSingleRange(double value);
 
-// A 64-bit value rounded to the nearest 32-bit float; Overflow beyond its
-// range. Every value stored as a 32-bit float goes through here.
-float toSingle(double value);
+// Text to a 64-bit float within that range: as textToDouble, then
+// withinSingleRange.
+double textWithinSingleRange(const QString &text, const QLocale &locale = QLocale());
 
 // Rounds to the nearest integer, an exact half to the even neighbour, and
 // requires the 32-bit signed range (Overflow outside it, NaN included).

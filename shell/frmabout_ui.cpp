@@ -48,6 +48,9 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint);
     dialog->setFont(dialogFont(8.0));
+    // The title bar of a fixed dialog shows no icon where the window manager
+    // follows that rule; task bars and window switchers show the program's.
+    dialog->setWindowIcon(programIcon());
     dialog->setFixedSize(twipsToPixels(4017), twipsToPixels(3055));
     dialog->setAutoFillBackground(true);
     QPalette black = dialog->palette();

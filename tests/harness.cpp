@@ -60,7 +60,7 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         title.setBold(true);
         title.setPointSizeF(title.pointSizeF() * 1.25);
         const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal() && box->icon() == QMessageBox::NoIcon
-            && box->windowTitle() == "Zarnith" && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
+            && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull() && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();

@@ -23,8 +23,8 @@ QStringList columns(const QString &line, int count);
 QString outcome(const std::function<QString()> &f);
 // Runs `action`; returns the text of every message box it opened, each read
 // and closed with OK (after `whileShown`). A box not the program's own
-// (modal, captioned "Zarnith" and wide enough to show it, an OK button
-// only, no icon) reads "odd: text".
+// (modal, captioned "Zarnith" and wide enough to show it, the program's
+// icon on its window, an OK button only, no icon in it) reads "odd: text".
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 
 template <class T>

@@ -3,6 +3,7 @@
 // starting them, and the window's own behaviour.
 
 #include "form1.h"
+#include "formkit.h"
 #include "harness.h"
 #include "linewidget.h"
 #include "placement.h"
@@ -21,9 +22,10 @@ using namespace zarnith::test;
 
 namespace {
 
-// first op second = the result as the screen reader says it (and the three
-// fields show it), or → the message; then how the operation is started: a
-// click on its button unless a way is given. "_" is an empty box, "~" a blank.
+// first op second = the result as the screen reader says it, reads it again
+// and Ctrl+C copies it (and the three fields show it), or → the message;
+// then how the operation is started: a click on its button unless a way is
+// given. "_" is an empty box, "~" a blank.
 const char *const kOperations = R"(
     1/2 + 1/3 = 5/6
     3/4 + 1/2 = 1 1/4
@@ -118,6 +120,10 @@ private slots:
         QCOMPARE(messages, fails ? QStringList{expected} : QStringList());
         QCOMPARE(result(), fails ? " /" : asFields(expected));
         QCOMPARE(spoken(m_window.get()), fails ? "" : expected);
+        QCOMPARE(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName(), "Result: " + (fails ? "none" : expected));
+        QApplication::clipboard()->setText("held"); // nothing to copy keeps it
+        QTest::keySequence(box("txtD2"), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), fails ? "held" : expected);
         QVERIFY(QAccessible::queryAccessibleInterface(label("txtD3"))->text(QAccessible::Name).endsWith(label("txtD3")->text()));
         // Every way but Space shows the operation's sign.
         QCOMPARE(sign(), how == "Space" ? 0 : picture(op));
@@ -148,18 +154,29 @@ private slots:
         }
     }
 
-    // Typing and pasting stop at each box's limit; what the program writes is
-    // shown whole, in a smaller size of the box's font while it is long.
+    // Typing and pasting stop at each box's limit, with a beep for each
+    // refusal; what the program writes is shown whole, in a smaller size of
+    // the box's font while it is long.
     void boxes()
     {
-        QApplication::clipboard()->setText("123456");
+        int beeps = 0;
+        setBeepSink([&] { ++beeps; });
         for (const auto &[name, kept] : {std::pair{"txtN1", "123"}, {"txtD1", "1234"}, {"txtN2", "123"}, {"txtD2", "1234"}, {"txtWholeNum", "123"}}) {
+            beeps = 0;
             typeInto(box(name), "123456");
-            QCOMPARE(box(name)->text(), kept);
+            QCOMPARE(box(name)->text() + u' ' + QString::number(beeps), kept + QString(" %1").arg(6 - strlen(kept)));
             typeInto(box(name), "_");
+            QApplication::clipboard()->setText("7 7/8");
             QTest::keySequence(box(name), QKeySequence::Paste);
-            QCOMPARE(box(name)->text(), kept);
+            QCOMPARE(box(name)->text() + u' ' + QString::number(beeps), QString("7 7/8").left(strlen(kept)) + QString(" %1").arg(7 - strlen(kept)));
         }
+        // With text selected Ctrl+C copies the selection.
+        typeInto(box("txtN1"), "123");
+        box("txtN1")->setSelection(1, 2);
+        QTest::keySequence(box("txtN1"), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), "23");
+        setBeepSink({});
+        QApplication::clipboard()->setText("123456");
         QLineEdit *whole = box("txtWholeNum");
         const double designed = whole->font().pointSizeF();
         for (const QString fractions : {"999/1 999/1", "1/2 1/3", "999/1 999/1"}) {
@@ -207,6 +224,23 @@ private slots:
         }
         for (QWidget *w : m_window->findChildren<QWidget *>()) // what the reader is told takes no room
             QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
+    }
+
+    // Tab reaches the result last, framed while it has the focus, the boxes
+    // and buttons in their order before it.
+    void resultReachedWithTab()
+    {
+        QStringList walk;
+        QWidget *answer = named<QWidget>(m_window.get(), "lblAnswer");
+        const QImage unfocused = answer->grab().toImage();
+        box("txtN1")->setFocus();
+        for (int i = 0; i < 12; ++i) {
+            walk << QApplication::focusWidget()->objectName();
+            if (QApplication::focusWidget() == answer)
+                QVERIFY(answer->grab().toImage() != unfocused);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(walk.join(u' '), "txtN1 txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal lblAnswer txtN1");
     }
 
     void names()

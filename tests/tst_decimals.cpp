@@ -7,6 +7,7 @@
 #include "module1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,24 +23,26 @@ namespace {
 // a shortcut pressed in the box typed last, or Functions>Clear); several
 // steps with ";". "*" leaves a box alone, "_" empties it, "~" is a blank.
 // | shown: the same boxes ("*" is not looked at) | the nearest sixty-fourth
-// | the message on the way | what the screen reader is told. A "." in a box
-// or what is told is the locale's separator.
+// | the message on the way | what the screen reader is told, and reads again
+// as the result ("_": nothing yet) | what Ctrl+C copies then ("_": nothing,
+// the clipboard keeps what it held). A "." in a box, in what is told or in
+// what is copied is the locale's separator.
 const char *const kScenarios = R"(
     _ 3/8 * F→D                     | 0 3/8 .375         | 3/8
     1 1/2 * F→D                     | 1 */* 1.5          | > 63/64
     2 4/2 * F→D                     | 2 */* 4.           | > 63/64
-    0 1/3 * Ctrl+D                  | * */* .3333333333  | 21/64   |   | .3333333333, nearest sixty-fourth 21/64
+    0 1/3 * Ctrl+D                  | * */* .3333333333  | 21/64   |   | .3333333333, nearest sixty-fourth 21/64 | .3333333333
     0 2/3 * F→D                     | * */* .6666666667  | 43/64
     -2 1/4 * F→D                    | * */* -1.75        | _       |   | -1.75
     1.3 1/4 * F→D                   | * */* 1.5          | > 63/64
     -1 1/1 * F→D                    | * */* .            | < 1/64
-    * */* * F→D                     | 0 0/0 _            | < 1/64
-    0 3/8 * F→D; * */0 * F→D        | * */* .375         | 3/8
-    0 1/2 * F→D; * */-4 * F→D       | * */* .5           | 1/2
-    0 1/4 * F→D; * -1/* * F→D       | * */* .25          | 1/4
-    5 0/4 * F→D                     | 5 */* _            | < 1/64
-    0 0.1/1 * F→D                   | * */* .1000000015  | *
-    0 16777217/1 * F→D              | * */* 16777216.    | *
+    * */* * F→D                     | 0 0/0 _            | _
+    0 3/8 * F→D; * */0 * F→D        | * */* _            | _       |   |   | _
+    0 1/2 * F→D; * */-4 * F→D       | * */* _            | _
+    0 1/4 * F→D; * -1/* * F→D       | * */* _            | _
+    5 0/4 * F→D                     | 5 */* _            | _
+    0 0.1/1 * F→D                   | * */* .1           | 3/32    |   |   | .1
+    0 16777217/1 * F→D              | * */* 16777217.    | *
     _ abc/2 * F→D                   | 0 */* _            | _ | Numbers ONLY!  Check you Numerator
     0 x/y * F→D                     | * */* *            | * | Numbers ONLY!  Check you Numerator
     0 ~~/3 * F→D                    | * */* *            | * | Numbers ONLY!  Check you Numerator
@@ -50,17 +53,18 @@ const char *const kScenarios = R"(
     _ _/4 * F→D                     | _ _/4 _            | _
     * */* 0.5 D→F                   | 0 1/2 0.5          | 1/2
     * */* 0.35 D→F                  | 0 7/20 *           | 11/32
-    * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64 |   | 2 3/4, nearest sixty-fourth more than 63/64
+    * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64 |   | 2 3/4, nearest sixty-fourth more than 63/64 | 2 3/4
     7 */* 1 D→F                     | 0 1/1 *            | > 63/64
     * */* 3 D→F                     | 3 _/1 *            | > 63/64
     * */* 0 D→F                     | 0 _/1 *            | < 1/64  |   | 0, nearest sixty-fourth less than 1/64
-    * */* 100.01 D→F                | 100 781/78125 *    | *
+    * */* 100.01 D→F                | 100 1/100 *        | *       |   |   | 100 1/100
     * */* 0.12345678 D→F            | 0 154321/1250000 * | *
     * */* 5e-8 D→F                  | 0 _/1 *            | < 1/64
     * */* 0.5 D→F; * */* -0.5 D→F   | 0 -1/2 *           | _
     * */* -1.5 D→F                  | 0 -3/2 *           | _
     * */* 1.5 D→F; * */* 0.5 D→F    | 0 1/2 *            | 1/2
-    * */* -214.7 D→F                | 0 -16773438/78125 * | _
+    * */* -214.7 D→F                | 0 -2147/10 *       | _
+    * */* 214.7 D→F                 | 214 7/10 *         | > 63/64
     * */* abc D→F                   | 0 0/0 _            | _ | Numbers ONLY!         | _
     * */* . Ctrl+F                  | 0 0/0 _            | _ | Numbers ONLY!
     * */* 0.5 D→F; * */* 300 D→F    | 0 1/2 300          | 1/2 | COME ON NOW... Keep those numbers small please.
@@ -68,21 +72,21 @@ const char *const kScenarios = R"(
     * */* _ D→F                     | 0 0/0 _            | _
     5 007/0 * Reduce                | 5 7/0 *            | *
     * 1e3/0 * Reduce                | 0 1000/0 *         | *
-    0 3/-6 * Ctrl+R                 | 0 -1/2 *           | *       |   | -1/2
-    1 8/4 * Reduce                  | 3 0/0 *            | *       |   | 3
+    0 3/-6 * Ctrl+R                 | 0 -1/2 *           | *       |   | -1/2 | -1/2
+    1 8/4 * Reduce                  | 3 0/0 *            | *       |   | 3    | 3
     0 0/5 * Reduce                  | 0 0/0 *            | *
     1 7/2 * Reduce                  | 4 1/2 *            | *
     0 -7/2 * Reduce                 | 0 -7/2 *           | *
     * */* 2.75 D→F; * 6/8 * Reduce  | 2 3/4 *            | *
     0 5/2.5 * Reduce                | 2 0/0 *            | *
-    0 16777217/0 * Reduce           | 0 1.677722E+07/0 * | *
-    0 abc/5 * Reduce                | 0 abc/5 *          | * | Error.......Numbers Only
+    0 16777217/0 * Reduce           | 0 16777217/0 *     | *
+    0 abc/5 * Reduce                | 0 abc/5 *          | * | Error.......Numbers Only | _ | _
     0 _/5 * Reduce                  | 0 _/5 *            | * | Error.......Numbers Only
     0 1/0.4 * Reduce                | 0 1/0.4 *          | * | Error.......Numbers Only
     0 3e9/1 * Ctrl+R                | 0 3e9/1 *          | * | Error.......Numbers Only
     _ 1/2 * Reduce                  | _ 1/2 *            | * | Error.......Numbers Only
     _ 3/0 * Reduce                  | _ 3/0 *            | *
-    * */* 1.5 D→F; 9 */* * Clear    | 0 0/0 _            | _       |   | Cleared
+    * */* 1.5 D→F; 9 */* * Clear    | 0 0/0 _            | _       |   | Cleared | _
     * */* 1.5 D→F; * */* * Functions>Clear | 0 0/0 _     | _
 )";
 
@@ -120,7 +124,7 @@ private slots:
         QFETCH(QString, line);
         const bool german = line.startsWith("de: ");
         QLocale::setDefault(german ? QLocale(QLocale::German) : QLocale::c());
-        const QStringList c = columns(german ? line.mid(4) : line, 5);
+        const QStringList c = columns(german ? line.mid(4) : line, 6);
         QStringList messages;
         for (const QString &step : c[0].split(u';')) {
             const QStringList typed = boxTexts(step);
@@ -145,8 +149,17 @@ private slots:
                 QCOMPARE(shown(i), expected[i] == u"_" ? "" : expected[i]);
         }
         QCOMPARE(messages.join(u'\n'), c[3]);
-        if (!c[4].isEmpty())
-            QCOMPARE(spoken(m_window.get()), c[4] == u"_" ? QString() : QString(c[4]).replace(u'.', QLocale().decimalPoint()));
+        const auto local = [](QString text) { return text == u"_" ? QString() : text.replace(u'.', QLocale().decimalPoint()); };
+        if (!c[4].isEmpty()) {
+            QCOMPARE(spoken(m_window.get()), local(c[4]));
+            const QString again = c[4] == u"_" || c[4] == u"Cleared" ? "none" : local(c[4]);
+            QCOMPARE(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName(), "Result: " + again);
+        }
+        if (!c[5].isEmpty()) {
+            QApplication::clipboard()->setText("held");
+            QTest::keySequence(m_window->focusWidget(), QKeySequence::Copy);
+            QCOMPARE(QApplication::clipboard()->text(), c[5] == u"_" ? "held" : local(c[5]));
+        }
     }
 
     void loadAndKeys()

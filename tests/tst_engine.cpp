@@ -168,11 +168,13 @@ private slots:
 
     void floatsAndVariants()
     {
-        // Below half a unit past the largest float it rounds down to it; from
-        // there on it overflows. The largest double's 15-digit text overflows.
-        QCOMPARE(toSingle(double(FLT_MAX) + 0x1p102), FLT_MAX);
-        QCOMPARE(outcome([] { return QString::number(toSingle(double(FLT_MAX) + 0x1p103)); }), "overflow");
-        QCOMPARE(outcome([] { return QString::number(textToSingle("-1e39")); }), "overflow");
+        // The float range ends half a unit past the largest float, where
+        // rounding to a float gives infinity; within it the value is kept
+        // whole. The largest double's 15-digit text overflows.
+        QCOMPARE(withinSingleRange(double(FLT_MAX) + 0x1p102), double(FLT_MAX) + 0x1p102);
+        QCOMPARE(outcome([] { return QString::number(withinSingleRange(-double(FLT_MAX) - 0x1p103)); }), "overflow");
+        QCOMPARE(outcome([] { return QString::number(textWithinSingleRange("-1e39")); }), "overflow");
+        QCOMPARE(textWithinSingleRange("16777217"), 16777217.0);
         QCOMPARE(outcome([] { return QString::number(textToDouble(doubleToText(DBL_MAX))); }), "overflow");
         // Integer kinds write digits, floats by their width, text as it is.
         const QLocale c = QLocale::c();

@@ -116,7 +116,7 @@ private slots:
     {
         press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
         QPointer<FrmAbout> box = about();
-        QVERIFY(box && QTest::qWaitForWindowExposed(box) && !box->isModal());
+        QVERIFY(box && QTest::qWaitForWindowExposed(box) && !box->isModal() && !box->windowIcon().isNull());
         QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text(), "Zarnith|Version 8.0");
         QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
         QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);

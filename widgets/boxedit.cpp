@@ -1,5 +1,7 @@
 #include "boxedit.h"
 
+#include "formkit.h"
+
 #include <QEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -15,6 +17,9 @@ BoxEdit::BoxEdit(QWidget *parent) : QLineEdit(parent), m_designFont(font())
 {
     connect(this, &QLineEdit::textEdited, this, &BoxEdit::applyLimitAfterEdit);
     connect(this, &QLineEdit::textChanged, this, &BoxEdit::fitFont);
+    // A character the limit refuses (typed, or cut from a paste) beeps, so
+    // that nobody computes with a number they did not mean.
+    connect(this, &QLineEdit::inputRejected, this, &beep);
 }
 
 void BoxEdit::setInputLimit(int characters)

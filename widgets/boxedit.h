@@ -4,8 +4,8 @@
 
 namespace zarnith {
 
-// A text box whose length limit holds for typing and pasting only. Text the
-// program writes is never cut: the box shows it whole, shrinking its font
+// A text box whose length limit holds for typing and pasting only, with the
+// desktop's beep for what it refuses. Text the program writes is never cut: the box shows it whole, shrinking its font
 // until the text fits the box's width.
 class BoxEdit : public QLineEdit {
     Q_OBJECT

@@ -1,10 +1,12 @@
 #include "formkit.h"
 
+#include "pictures.h"
 #include "placement.h"
 #include "titlebar.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -51,11 +53,30 @@ MessageSink &messageSink()
     static MessageSink sink;
     return sink;
 }
+
+std::function<void()> &beepSink()
+{
+    static std::function<void()> sink;
+    return sink;
+}
 } // namespace
 
 void setMessageSink(MessageSink sink)
 {
     messageSink() = std::move(sink);
+}
+
+void setBeepSink(std::function<void()> sink)
+{
+    beepSink() = std::move(sink);
+}
+
+void beep()
+{
+    if (beepSink())
+        beepSink()();
+    else
+        QApplication::beep();
 }
 
 void showMessage(QWidget *parent, const QString &text)
@@ -65,6 +86,7 @@ void showMessage(QWidget *parent, const QString &text)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.setWindowIcon(programIcon());
     // The style may give OK a picture; the program's OK has none.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     // Wide enough that the window manager shows the caption whole beside

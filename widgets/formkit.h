@@ -41,6 +41,12 @@ void showMessage(QWidget *parent, const QString &text);
 using MessageSink = std::function<void(QWidget *parent, const QString &text)>;
 void setMessageSink(MessageSink sink);
 
+// The desktop's beep, as a native text box gives it for a keystroke it
+// refuses. Where a sink is set, the beep goes there instead (the tests
+// count them); an empty sink restores the desktop's.
+void beep();
+void setBeepSink(std::function<void()> sink);
+
 // Text boxes take some shortcut keys for their own editing (Ctrl+A selects
 // all, for one). Installed on a window, this filter lets every shortcut of
 // the window's own actions win while the focus is in one of its boxes.

@@ -1,0 +1,58 @@
+#include "answerlabel.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace zarnith {
+
+namespace {
+
+// Read as a label: its name is the answer.
+QAccessibleInterface *answerInterface(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<AnswerLabel *>(object))
+        return new QAccessibleWidget(label, QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
+
+AnswerLabel::AnswerLabel(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = (QAccessible::installFactory(answerInterface), true);
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::TabFocus);
+    setAnswer(QString());
+}
+
+void AnswerLabel::setAnswer(const QString &answer, const QString &spoken)
+{
+    m_answer = answer;
+    const QString read = spoken.isEmpty() ? answer : spoken;
+    setAccessibleName(QStringLiteral("Result: ") + (read.isEmpty() ? QStringLiteral("none") : read));
+}
+
+void AnswerLabel::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void copySelectionOrAnswer(const QString &answer)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()); box && box->hasSelectedText())
+        box->copy();
+    else if (!answer.isEmpty())
+        QApplication::clipboard()->setText(answer);
+}
+
+} // namespace zarnith
