@@ -31,6 +31,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     m_ui.Label3->setText(QStringLiteral("\u00a9 ") + m_ui.Label3->text());
     setWindowTitle(kApplicationTitle);
     m_ui.lblVersion->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    // A screen reader reads a dialog's lines of three words or more as it
+    // opens: the version line is read with the program's name.
+    m_ui.lblVersion->setAccessibleName(kApplicationTitle + u' ' + m_ui.lblVersion->text().toLower());
     for (QLabel *label : {m_ui.lblTitle, m_ui.lblVersion, m_ui.lblDisclaimer})
         sizeAboutCentre(label);
 }

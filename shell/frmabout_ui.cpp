@@ -6,6 +6,7 @@
 #include "linewidget.h"
 #include "pictures.h"
 #include "placement.h"
+#include "screenreader.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -81,6 +82,9 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     Line2->setColor(Qt::white);
     lblVersion = text(dialog, "lblVersion", {3060, 450, 105, 240}, QString(), Qt::white,
                       dialogFont(7.47, true));
+
+    // The pictures carry no meaning a screen reader could tell.
+    hideFromReader({Image1, Image2, Line1, Line2});
 
     setFocusOrder({cmdOK, lblDisclaimer, lblTitle, lblVersion, Label3});
     cmdOK->setFocus();

@@ -3,12 +3,19 @@
 speaks (its debug log) as a person types, and both windows' names. a11y_test.py zarnith"""
 import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
-# keys pressed | what Orca says then | names showing in the active window afterwards
+# keys pressed ("menu:Name" clicks the menu bar's menu of that name) | what Orca says then
+# | names showing in the active window afterwards
 STEPS = """ | First fraction, numerator text. | First fraction, numerator; First fraction, denominator;
         Second fraction, numerator; Second fraction, denominator; Add (Ctrl+A); Subtract (Ctrl+S);
         Multiply (Ctrl+M); Divide (Ctrl+D); Clear (Esc); Decimal (Ctrl+F2); Result, whole number
+    ctrl+h | Zarnith version 8.0
+    Escape | First fraction, numerator text.
+    menu:Functions Down | Add Ctrl+A.
+    Escape Escape | First fraction, numerator text.
     3 Tab 4 Tab 1 Tab 2 Tab | Add push button. Ctrl+A.
     space | notification 1 1/4. | Result, numerator: 1; Result, denominator: 4
+    Tab Tab Tab Tab Tab Tab | Result: 1 1/4 | Result: 1 1/4
+    shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab | Add push button.
     ctrl+s | notification 1/4. | minus
     Escape | notification Cleared.
     shift+Tab shift+Tab shift+Tab shift+Tab 1 Tab 2 Tab 2 Tab 1 ctrl+s | notification -3/2.
@@ -20,6 +27,7 @@ STEPS = """ | First fraction, numerator text. | First fraction, numerator; First
     space | notification 2 3/4, nearest sixty-fourth more than 63/64. | Whole number; Numerator;
         Denominator; Decimal; Clear; Reduce (Ctrl+R); Fraction to Decimal (Ctrl+D);
         Nearest sixty-fourth: > 63/64
+    Tab | Result: 2 3/4, nearest sixty-fourth more than 63/64
     ctrl+d | notification 2.75, nearest sixty-fourth more than 63/64."""
 
 tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
@@ -44,6 +52,13 @@ def shown(parent):  # role and "name (description)" of everything showing below 
         if child.getState().contains(pyatspi.STATE_SHOWING):
             yield child.getRoleName(), child.name + (f" ({child.description})" if child.description else "")
             yield from shown(child)
+
+def centre(name):  # of the menu bar's menu of that name in the active window, as xdotool takes it
+    windows = [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app]
+    menu = next(n for w in windows if w.getState().contains(pyatspi.STATE_ACTIVE)
+                for n in pyatspi.findAllDescendants(w, lambda n: n.getRoleName() in ("menu", "menu item") and n.name == name))
+    box = menu.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return str(box.x + box.width // 2), str(box.y + box.height // 2)
 
 def check_names(names):
     windows = [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app]
@@ -78,7 +93,10 @@ try:
     for step in re.split(r"\n    (?! )", STEPS):
         keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
         for key in keys.split():
-            subprocess.run(["xdotool", "key", key], check=True)
+            if key.startswith("menu:"):
+                subprocess.run(["xdotool", "mousemove", *centre(key[5:]), "click", "1"], check=True)
+            else:
+                subprocess.run(["xdotool", "key", key], check=True)
             time.sleep(0.3)
         wait_for(f"after '{keys}' Orca did not say '{words}'", lambda: words in " ".join(spoken()[before:]))
         check_names(names)

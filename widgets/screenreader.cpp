@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 namespace zarnith {
@@ -54,8 +56,88 @@ public:
     }
 };
 
+// A menu entry with a shortcut, as a screen reader reads it: its caption
+// and its shortcut. A reader takes an entry's key binding apart in three
+// ("access key;path;shortcut"); Qt's own entry hands over the shortcut
+// alone, which the reader takes for the access key and does not say.
+class ShortcutMenuEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ShortcutMenuEntry(QAction *action, QMenu *menu) : m_action(action), m_menu(menu) {}
+
+    bool isValid() const override { return m_action && m_menu; }
+    QObject *object() const override { return m_action; }
+    QWindow *window() const override { return m_menu ? m_menu->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_menu); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        return m_menu->actionGeometry(m_action).translated(m_menu->mapToGlobal(QPoint(0, 0)));
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !m_menu->isVisible() || !m_action->isVisible();
+        s.focused = m_menu->activeAction() == m_action;
+        s.disabled = !m_action->isEnabled();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QString(m_action->text()).remove(u'&');
+        if (t == QAccessible::Accelerator)
+            return m_action->shortcut().toString(QKeySequence::NativeText);
+        return {};
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && m_action->isEnabled())
+            m_action->trigger();
+    }
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        const qsizetype amp = m_action->text().indexOf(u'&');
+        const QString accessKey = amp >= 0 ? m_action->text().mid(amp + 1, 1).toLower() : QString();
+        return {accessKey, QString(), readerKeys(m_action->shortcut())};
+    }
+
+private:
+    // "Ctrl+F2" as a reader's key binding: "<Control>F2".
+    static QString readerKeys(const QKeySequence &keys)
+    {
+        const QKeyCombination k = keys[0];
+        QString text;
+        for (const auto &[modifier, name] : {std::pair{Qt::ControlModifier, "<Control>"}, {Qt::AltModifier, "<Alt>"},
+                                             {Qt::ShiftModifier, "<Shift>"}}) {
+            if (k.keyboardModifiers() & modifier)
+                text += QLatin1String(name);
+        }
+        const QString key = QKeySequence(k.key()).toString(QKeySequence::PortableText);
+        return text + (key.size() == 1 ? key.toLower() : key);
+    }
+
+    QPointer<QAction> m_action;
+    QPointer<QMenu> m_menu;
+};
+
 QAccessibleInterface *readerInterface(const QString &className, QObject *object)
 {
+    if (auto *action = qobject_cast<QAction *>(object); action && !action->shortcut().isEmpty()) {
+        for (QObject *shown : action->associatedObjects()) {
+            if (auto *menu = qobject_cast<QMenu *>(shown))
+                return new ShortcutMenuEntry(action, menu);
+        }
+    }
     if (className == QLatin1String(Announcement::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kCaption).isValid())
