@@ -46,7 +46,7 @@ void parse(const QString &text)
               "the conversion agrees", text);
         if (!inRange)
             continue;
-        check(outcome([&] { return QString::number(textToSingle(text, locale)); }) != "overflow" || std::fabs(parsed.value) > FLT_MAX,
+        check(outcome([&] { return QString::number(textWithinSingleRange(text, locale)); }) != "overflow" || std::fabs(parsed.value) > FLT_MAX,
               "float range", text);
         // The largest doubles round, at 15 digits, past the double range.
         const QString back = read(doubleToText(parsed.value, locale), locale);
