@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -96,6 +97,23 @@ bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString
         return false;
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(named<QAction>(window, entryName)).center());
     return true;
+}
+
+QString chooseOnlyContextEntry(QWidget *widget)
+{
+    QString chosen;
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (menu && menu->isVisible() && menu->actions().size() == 1) {
+            chosen = menu->actions()[0]->text();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
+        }
+    });
+    chooser.start(10);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &rightClick);
+    return chosen;
 }
 
 bool showActive(QWidget *window)

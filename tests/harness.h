@@ -39,6 +39,9 @@ void click(QWidget *widget);
 void typeInto(QWidget *box, QString text);
 // Opens a menu of the menu bar with the mouse and clicks an entry.
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);
+// Right-clicks the widget and chooses the only entry of the menu it offers;
+// returns that entry's caption (empty when no such menu opened).
+QString chooseOnlyContextEntry(QWidget *widget);
 // Shows and activates a window; false when it never became active.
 bool showActive(QWidget *window);
 // What the window last told a screen reader (its notification).

@@ -226,6 +226,18 @@ private slots:
             QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
     }
 
+    // A right click on any result field offers Copy: the answer whole.
+    void copyFromTheResultFields()
+    {
+        enter("3/4 1/2");
+        click(button("+"));
+        for (const char *field : {"txtWholeNum", "txtN3", "txtD3"}) {
+            QApplication::clipboard()->clear();
+            QCOMPARE(chooseOnlyContextEntry(named<QWidget>(m_window.get(), field)), "&Copy");
+            QCOMPARE(QApplication::clipboard()->text(), "1 1/4");
+        }
+    }
+
     // Tab reaches the result last, framed while it has the focus, the boxes
     // and buttons in their order before it.
     void resultReachedWithTab()

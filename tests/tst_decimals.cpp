@@ -186,6 +186,8 @@ private slots:
         press("cmdResult1");
         auto *approx = named<QLabel>(m_window.get(), "Label2");
         QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
+        QCOMPARE(chooseOnlyContextEntry(approx), "&Copy"); // its right click copies what it shows
+        QCOMPARE(QApplication::clipboard()->text(), "1/2");
         // Every label shows its caption whole; the two with a caption of their own show it.
         QVERIFY(!named<QLabel>(m_window.get(), "Label1")->text().isEmpty() && !named<QLabel>(m_window.get(), "Label3")->text().isEmpty());
         for (QLabel *label : m_window->findChildren<QLabel *>())
