@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -264,6 +265,34 @@ private slots:
             QVERIFY(w->focusPolicy() == Qt::NoFocus || !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
         }
         QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible);
+    }
+
+    // A screen reader takes a menu entry's name and its key binding ("access
+    // key;path;shortcut") and says the shortcut; pressing it runs the entry.
+    void menuEntriesAsRead()
+    {
+        QStringList read; // the first two entries of each menu
+        for (const char *name : {"mnuFile", "mnuHelp"}) {
+            for (int i = 0; i < 2; ++i) {
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(named<QMenu>(m_window.get(), name))->child(i);
+                QAccessibleActionInterface *actions = face->actionInterface();
+                read << face->text(QAccessible::Name) + u' ' + actions->keyBindingsForAction(actions->actionNames().value(0)).join(u';');
+            }
+        }
+        QCOMPARE(read, QStringList({"Decimal d;;<Control>F2", "Exit ", "Contents c;;F1", "About a;;<Control>h"}));
+        auto *menu = named<QMenu>(m_window.get(), "mnuFunction");
+        QAction *add = named<QAction>(m_window.get(), "mnuAdd");
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(menu)->child(0);
+        menu->popup(m_window->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(add);
+        QVERIFY(face->state().focused && !face->state().invisible && !face->state().disabled);
+        QCOMPARE(face->rect(), QRect(menu->mapToGlobal(menu->actionGeometry(add).topLeft()), menu->actionGeometry(add).size()));
+        QCOMPARE(face->parent()->object(), menu);
+        menu->hide();
+        enter("1/2 1/3");
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(result(), "0 5/6");
     }
 
     void picturesOnLightAndDark_data() { addCases(kSymbols); }
