@@ -77,7 +77,7 @@ void decimals(int command, const QStringList &texts)
     if (messages != before)
         return;
     const QString decimal = ui.txtDecimal->text();
-    check(command != 0 || decimal == texts[3] || number(decimal) || decimal == QLocale().decimalPoint(), "a decimal", what);
+    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || number(decimal) || decimal == QLocale().decimalPoint(), "a decimal", what);
     check(command != 1 || !number(texts[3]) || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && number(ui.txtWholeNum->text())),
           "the denominator divides ten million", what);
     check(command != 2 || (number(ui.txtNumerator->text()) && textToDouble(ui.txtDenominator->text()) >= 0), "a fraction", what);
