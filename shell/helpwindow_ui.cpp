@@ -34,6 +34,10 @@ void HelpWindowUi::setupUi(QMainWindow *window)
                                 QStringLiteral("&Forward"));
     actForward->setObjectName("actForward");
     actForward->setShortcut(QKeySequence::Forward);
+    actClose = new QAction(QStringLiteral("Close"), window);
+    actClose->setObjectName("actClose");
+    actClose->setShortcut(Qt::Key_Escape);
+    window->addAction(actClose);
 
     splitter = new QSplitter(window);
     splitter->setObjectName("splitter");

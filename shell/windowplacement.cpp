@@ -73,6 +73,16 @@ void bringForward(QWidget *window)
     window->activateWindow();
 }
 
+void placeOver(QWidget *window, const QWidget *other)
+{
+    const QRect screen = other->screen()->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(other->frameGeometry().center());
+    frame.moveLeft(qBound(screen.left(), frame.left(), qMax(screen.left(), screen.right() - frame.width() + 1)));
+    frame.moveTop(qBound(screen.top(), frame.top(), qMax(screen.top(), screen.bottom() - frame.height() + 1)));
+    window->move(frame.topLeft());
+}
+
 void placeAboutBox(QWidget *window)
 {
     // Centred down the screen by the same rule as across it.
