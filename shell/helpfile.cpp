@@ -56,12 +56,22 @@ bool HelpFile::open(const QString &path)
     readSystemRecord();
     const QString contentsFile = m_system.value(kContentsFile);
     if (!contentsFile.isEmpty()) {
-        std::optional<QList<ContentsEntry>> entries = parseContents(read(contentsFile), QDeadlineTimer(HelpBounds::kReadMilliseconds));
-        if (!entries)
+        const QByteArray sitemap = read(contentsFile);
+        // One there but not read is beyond the bounds or damaged.
+        std::optional<QList<ContentsEntry>> entries = parseContents(sitemap, QDeadlineTimer(HelpBounds::kReadMilliseconds));
+        if (!entries || (sitemap.isEmpty() && holds(contentsFile)))
             return false;
         m_contents = *entries;
     }
     return !read(defaultTopic(), HelpBounds::kLargestPage).isEmpty();
+}
+
+bool HelpFile::holds(const QString &name) const
+{
+    chmUnitInfo unit;
+    const QByteArray encoded = rooted(name).toUtf8();
+    return m_file && encoded.size() <= CHM_MAX_PATHLEN
+        && chm_resolve_object(m_file, encoded.constData(), &unit) == CHM_RESOLVE_SUCCESS;
 }
 
 void HelpFile::startReading()

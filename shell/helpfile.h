@@ -62,6 +62,8 @@ public:
     // page cannot be read.
     bool open(const QString &path);
 
+    // Whether the file has an object at `name`.
+    bool holds(const QString &name) const;
     // Starts the read time of one page with what it shows.
     void startReading();
     // The object at `name` ("/index.html"), empty when the file has none,
