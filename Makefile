@@ -76,7 +76,7 @@ test-sanitize: deps
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
-FUZZ_TARGETS  := zarnith
+FUZZ_TARGETS  := zarnith help
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 fuzz: deps
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"

@@ -283,6 +283,9 @@ private slots:
             QTRY_VERIFY(viewer()->isActiveWindow() && !viewer()->isMinimized()); // brought forward
             HelpPage *page = viewer()->ui().page;
             QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
+            QVERIFY(page->hasFocus()); // a screen reader reads it first
+            QTest::keyClick(page, Qt::Key_Tab);
+            QCOMPARE(spoken(viewer()), "link The calculator window"); // Tab reaches the first link
             const QTextCursor link = page->document()->find("The calculator window");
             QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
             QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
