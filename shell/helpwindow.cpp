@@ -88,6 +88,15 @@ void HelpPage::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
     m_checkedPage.clear();
 }
 
+// Tab and Shift+Tab select the next or previous link, then leave the page.
+bool HelpPage::focusNextPrevChild(bool next)
+{
+    const bool moved = QTextBrowser::focusNextPrevChild(next);
+    if (moved && hasFocus() && textCursor().hasSelection())
+        emit linkReached(textCursor().selectedText());
+    return moved;
+}
+
 QUrl helpTopicUrl(const QString &local)
 {
     const QUrl address(local);
@@ -116,6 +125,7 @@ HelpWindow::HelpWindow()
     connect(m_ui.actBack, &QAction::triggered, this, &HelpWindow::announceTitle);
     connect(m_ui.actForward, &QAction::triggered, this, &HelpWindow::announceTitle);
     connect(m_ui.actClose, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui.page, &HelpPage::linkReached, this, &HelpWindow::announceLink);
     m_ui.actBack->setEnabled(false);
     m_ui.actForward->setEnabled(false);
 }
@@ -148,12 +158,17 @@ void HelpWindow::setFile(std::unique_ptr<HelpFile> file, const QString &path)
     m_ui.page->setSource(helpTopicUrl(m_file->defaultTopic()));
     m_ui.page->reload();
     m_ui.page->clearHistory();
+    // A screen reader reads the page, its heading first, as the viewer comes up.
+    m_ui.page->setFocus();
 }
 
 void HelpWindow::showDefaultTopic()
 {
     if (m_file)
         m_ui.page->setSource(helpTopicUrl(m_file->defaultTopic()));
+    // At the top again: Tab goes to its first link.
+    m_ui.page->moveCursor(QTextCursor::Start);
+    m_ui.page->setFocus();
 }
 
 void HelpWindow::showChosenTopic(QTreeWidgetItem *item)
@@ -181,6 +196,11 @@ void HelpWindow::refusePage(const QUrl &url)
 {
     showMessage(this, QStringLiteral("Cannot open the page: %1").arg(url.path(QUrl::FullyDecoded)));
     markTopicShown(m_ui.page->source()); // the contents back at the page shown
+}
+
+void HelpWindow::announceLink(const QString &text)
+{
+    announce(this, QStringLiteral("link ") + text);
 }
 
 void HelpWindow::announceTitle()

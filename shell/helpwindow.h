@@ -28,9 +28,12 @@ public:
 signals:
     // The page at `url` cannot be shown; the page shown stays.
     void pageRefused(const QUrl &url);
+    // Tab or Shift+Tab selected the link showing `text`.
+    void linkReached(const QString &text);
 
 protected:
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     HelpFile *m_file = nullptr;
@@ -70,6 +73,8 @@ private slots:
     void refusePage(const QUrl &url);
     // Tells a screen reader the title of the page now shown.
     void announceTitle();
+    // Tells a screen reader the link Tab reached.
+    void announceLink(const QString &text);
 
 private:
     HelpWindowUi m_ui;

@@ -2,6 +2,7 @@
 
 #include "helpwindow.h"
 #include "pictures.h"
+#include "screenreader.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -48,9 +49,14 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     contents->header()->hide();
     contents->setUniformRowHeights(true);
     page = new HelpPage(splitter);
+    // Before anything asks the reader about it, so that it is a document from the start.
+    exposeAsDocument(page);
     page->setObjectName("page");
     page->setAccessibleName(QStringLiteral("Help page"));
     page->setOpenLinks(false);
+    // The caret moves with the arrow keys, so that a screen reader reads
+    // the page line by line.
+    page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({16 * em, 36 * em});
     window->setCentralWidget(splitter);
