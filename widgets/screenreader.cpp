@@ -136,9 +136,11 @@ public:
         *end = last ? qMin(block.position() + block.length(), characterCount()) : *start + line.textLength();
         return text(*start, *end);
     }
-    QString attributes(int offset, int *start, int *end) const override
+    // One run of the same (no) attributes over the whole text.
+    QString attributes(int, int *start, int *end) const override
     {
-        *start = *end = offset;
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
