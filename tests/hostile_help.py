@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes damaged and hostile help files, one folder per case, each holding a
-Zarnith.chm (and for some cases the local files it points at, which must
-never be read). hostile_help.py OUTPUT_FOLDER [CASE...]
+Zarnith.chm (and the local files it points at, which must never be
+read). hostile_help.py OUTPUT_FOLDER
 
 The files are written in the compiled help format directly: a header, a
 directory of one listing page, and the objects uncompressed after it;
@@ -11,7 +11,6 @@ import os, struct, sys, zlib
 
 BLOCK = 0x1000  # directory page length
 
-
 def cword(value):
     """A directory number: 7 bits a byte, most significant first."""
     out = [value & 0x7F]
@@ -20,11 +19,9 @@ def cword(value):
         out.insert(0, 0x80 | (value & 0x7F))
     return bytes(out)
 
-
 def entry(name, space, start, length):
     name = name.encode()
     return cword(len(name)) + name + cword(space) + cword(start) + cword(length)
-
 
 def pmgl(entries, free_space=None):
     body = b"".join(entries)
@@ -32,11 +29,8 @@ def pmgl(entries, free_space=None):
     page = b"PMGL" + struct.pack("<IIii", free, 0, -1, -1) + body
     return page.ljust(BLOCK, b"\0")[:BLOCK]
 
-
-def pmgi(entries):
-    body = b"".join(entries)
+def pmgi(body):
     return (b"PMGI" + struct.pack("<I", BLOCK - 8 - len(body)) + body).ljust(BLOCK, b"\0")
-
 
 def system_record(title, topic="index.html", contents="contents.hhc"):
     record = struct.pack("<I", 3)
@@ -44,7 +38,6 @@ def system_record(title, topic="index.html", contents="contents.hhc"):
         data = text.encode() + b"\0"
         record += struct.pack("<HH", code, len(data)) + data
     return record
-
 
 def chm(objects, compressed=(), lzx=None, block_len=BLOCK, pages=None, root=-1, head=0):
     """objects: name -> bytes, stored uncompressed; compressed: names stored
@@ -55,18 +48,15 @@ def chm(objects, compressed=(), lzx=None, block_len=BLOCK, pages=None, root=-1, 
     if lzx is not None:
         objects["::DataSpace/Storage/MSCompressed/ControlData"] = struct.pack(
             "<I4sIIIII", 6, b"LZXC", 2, lzx.get("reset", 2), lzx.get("window", 2), lzx.get("per_reset", 1), 0)
-        count = 1
         objects["::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable"] = \
-            struct.pack("<IIIIQQQ", 2, count, 8, 0x28, 0x8000, len(lzx["content"]), lzx.get("block", 0x8000)) + struct.pack("<Q", 0)
+            struct.pack("<IIIIQQQ", 2, 1, 8, 0x28, 0x8000, len(lzx["content"]), lzx.get("block", 0x8000)) + struct.pack("<Q", 0)
         objects["::DataSpace/Storage/MSCompressed/Content"] = lzx["content"]
-    parts, size, listing = [], 0, []
-    for name, content in objects.items():
-        listing.append(entry(name, 0, size, len(content)))
-        parts.append(content)
-        size += len(content)
-    data = b"".join(parts)
-    for name in compressed:
-        listing.append(entry(name, 1, 0, 0x2000))
+    starts = [0]
+    for content in objects.values():
+        starts.append(starts[-1] + len(content))
+    listing = [entry(name, 0, start, len(c)) for (name, c), start in zip(objects.items(), starts)]
+    listing += [entry(name, 1, 0, 0x2000) for name in compressed]
+    data = b"".join(objects.values())
     pages = pages or [pmgl(listing)]
     directory = b"ITSP" + struct.pack("<iiiIiiiiiIiI", 1, 0x54, 10, block_len, 2, 1, root, head, -1, len(pages), -1, 0x409)
     directory = directory.ljust(0x54, b"\0") + b"".join(pages)
@@ -77,16 +67,13 @@ def chm(objects, compressed=(), lzx=None, block_len=BLOCK, pages=None, root=-1, 
     section0 = struct.pack("<IIQII", 0x1FE, 0, data_offset + len(data), 0, 0)
     return header + section0 + directory + data
 
-
 def sitemap(entries, depth=1):
     items = "".join(f'<li><object type="text/sitemap"><param name="Name" value="{n}">'
                     f'<param name="Local" value="{l}"></object>' for n, l in entries)
     return ("<html><body>" + "<ul>" * depth + items + "</ul>" * depth + "</body></html>").encode()
 
-
 def page(title, body, head=""):
     return f"<html><head><title>{title}</title>{head}</head><body><h1>{title}</h1>{body}</body></html>".encode()
-
 
 def png(width=1, height=1, rows=None):
     """A red picture; or one claiming its size over `rows`, when given."""
@@ -96,18 +83,15 @@ def png(width=1, height=1, rows=None):
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
-
 def helpfile(title, body, contents=(("Start", "index.html"),), extra=None, head="", **options):
     objects = {"/#SYSTEM": system_record(title), "/contents.hhc": sitemap(contents), "/index.html": page(title, body, head)}
     objects.update(extra or {})
     return chm(objects, **options)
 
-
 def lzx_case(**fields):
     """A file whose first page lies in the compressed section."""
     objects = {"/#SYSTEM": system_record("Compressed"), "/contents.hhc": sitemap([("Start", "index.html")])}
     return chm(objects, compressed=["/index.html"], lzx=dict(content=os.urandom(0x3000), **fields))
-
 
 def filled_page(last):
     """A listing page whose entries fill it to `last`, its final bytes."""
@@ -117,19 +101,16 @@ def filled_page(last):
     body += entry("/" + "x" * (room - len(body) - 5), 0, 0, 10)
     return pmgl([body + last], free_space=0)
 
-
 def cases(out):
     def at(name):
         return os.path.join(os.path.abspath(out), name)
-
     links = [("file", "file:///etc/passwd"), ("smb", "smb://server/share"), ("javascript", "javascript:alert(1)"),
              ("data", "data:text/html,hello"), ("ms-its", "ms-its:other.chm::/index.html"),
              ("http", "http://www.example.org/"), ("https", "https://www.example.org/"),
              ("mailto", "mailto:someone@example.org"), ("next page", "second.html"), ("large page", "big.html")]
     def big(megabytes):
         return b"<html><body>" + b"<p>many words in a paragraph</p>" * (megabytes * 1024 * 1024 // 32) + b"</body></html>"
-
-    pointing_to_itself = [cword(1) + b"/" + cword(0)]  # every name sorts after "/", on this page
+    pointing_to_itself = cword(1) + b"/" + cword(0)  # every name sorts after "/", on this page
     yield "contents to local files", helpfile(
         "Contents that point outside", "", contents=[("Passwords", "file:///etc/passwd"),
                                                      ("Secret", "file://" + at("contents to local files/secret.html")),
@@ -167,27 +148,19 @@ def cases(out):
     yield "directory entry running past its page", helpfile(
         "Past the end", "", pages=[filled_page(cword(0x1FF) + b"/")])  # a name of 511 bytes, 1 of them on the page
 
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
 
 def main():
     out = sys.argv[1]
-    wanted = sys.argv[2:]
     for name, data in cases(out):
-        if wanted and name not in wanted:
-            continue
-        folder = os.path.join(out, name)
-        os.makedirs(folder, exist_ok=True)
-        with open(os.path.join(folder, "Zarnith.chm"), "wb") as f:
-            f.write(data)
+        write(os.path.join(out, name, "Zarnith.chm"), data)
         # What a hostile file points at: read, they would show or report it.
-        with open(os.path.join(folder, "secret.html"), "wb") as f:
-            f.write(page("Secret", "<p>Read from outside the help file</p>"))
-        with open(os.path.join(folder, "picture.png"), "wb") as f:
-            f.write(png(8, 8))
-    if not wanted or "a pipe named Zarnith.chm" in wanted:
-        folder = os.path.join(out, "a pipe named Zarnith.chm")
-        os.makedirs(folder, exist_ok=True)
-        if not os.path.exists(os.path.join(folder, "Zarnith.chm")):
-            os.mkfifo(os.path.join(folder, "Zarnith.chm"))
-
+        write(os.path.join(out, name, "secret.html"), page("Secret", "<p>Read from outside the help file</p>"))
+        write(os.path.join(out, name, "picture.png"), png(8, 8))
+    os.makedirs(os.path.join(out, "a pipe named Zarnith.chm"))
+    os.mkfifo(os.path.join(out, "a pipe named Zarnith.chm", "Zarnith.chm"))
 
 main()

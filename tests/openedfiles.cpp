@@ -16,26 +16,20 @@ std::atomic<bool> recording = false;
 std::mutex guard;
 std::vector<std::string> paths;
 
-void note(const char *path)
-{
-    if (!recording || !path)
-        return;
-    const std::lock_guard<std::mutex> lock(guard);
-    paths.emplace_back(path);
-}
-
-// The C library's function of that name.
+// Notes the path, and gives the C library's function of that name.
 template <class F>
-F next(const char *name)
+F noted(const char *path, const char *name)
 {
+    if (recording && path) {
+        const std::lock_guard<std::mutex> lock(guard);
+        paths.emplace_back(path);
+    }
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
 // A mode follows the flags only when the call may create a file.
-mode_t modeOf(int flags, va_list args)
-{
-    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
-}
+#define MODE(flags) va_list args; va_start(args, flags); \
+    const int mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0; va_end(args)
 
 } // namespace
 
@@ -60,42 +54,14 @@ QStringList stopRecordingOpenedFiles()
 
 } // namespace zarnith::test
 
-#define OPEN_LIKE(name)                                                                     \
-    extern "C" int name(const char *path, int flags, ...)                                   \
-    {                                                                                       \
-        va_list args;                                                                       \
-        va_start(args, flags);                                                              \
-        const mode_t mode = modeOf(flags, args);                                            \
-        va_end(args);                                                                       \
-        note(path);                                                                         \
-        static const auto real = next<int (*)(const char *, int, ...)>(#name);              \
-        return real(path, flags, mode);                                                     \
-    }
-#define OPENAT_LIKE(name)                                                                   \
-    extern "C" int name(int dir, const char *path, int flags, ...)                          \
-    {                                                                                       \
-        va_list args;                                                                       \
-        va_start(args, flags);                                                              \
-        const mode_t mode = modeOf(flags, args);                                            \
-        va_end(args);                                                                       \
-        note(path);                                                                         \
-        static const auto real = next<int (*)(int, const char *, int, ...)>(#name);         \
-        return real(dir, path, flags, mode);                                                \
-    }
-#define CHECKED_OPEN_LIKE(name)                                                             \
-    extern "C" int name(const char *path, int flags)                                        \
-    {                                                                                       \
-        note(path);                                                                         \
-        static const auto real = next<int (*)(const char *, int)>(#name);                   \
-        return real(path, flags);                                                           \
-    }
-#define FOPEN_LIKE(name)                                                                    \
-    extern "C" FILE *name(const char *path, const char *mode)                               \
-    {                                                                                       \
-        note(path);                                                                         \
-        static const auto real = next<FILE *(*)(const char *, const char *)>(#name);        \
-        return real(path, mode);                                                            \
-    }
+#define OPEN_LIKE(name) extern "C" int name(const char *path, int flags, ...) \
+    { MODE(flags); return noted<int (*)(const char *, int, ...)>(path, #name)(path, flags, mode); }
+#define OPENAT_LIKE(name) extern "C" int name(int dir, const char *path, int flags, ...) \
+    { MODE(flags); return noted<int (*)(int, const char *, int, ...)>(path, #name)(dir, path, flags, mode); }
+#define CHECKED_OPEN_LIKE(name) extern "C" int name(const char *path, int flags) \
+    { return noted<int (*)(const char *, int)>(path, #name)(path, flags); }
+#define FOPEN_LIKE(name) extern "C" FILE *name(const char *path, const char *mode) \
+    { return noted<FILE *(*)(const char *, const char *)>(path, #name)(path, mode); }
 
 OPEN_LIKE(open)
 OPEN_LIKE(open64)
