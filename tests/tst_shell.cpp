@@ -328,7 +328,7 @@ private slots:
         m_app = std::make_unique<Application>();
         QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
         const QStringList opened = stopRecordingOpenedFiles();
-        QVERIFY2(opened.filter(u"Zarnith.chm"_qs).isEmpty() && !viewer(), qPrintable(opened.join(u'\n')));
+        QVERIFY2(opened.filter(QStringLiteral("Zarnith.chm")).isEmpty() && !viewer(), qPrintable(opened.join(u'\n')));
     }
 
     void hostileHelp_data() { addCases(kHostileHelp); }
@@ -369,13 +369,18 @@ private slots:
         const qint64 grown = memory("VmHWM") - before;
         QVERIFY(QDir::setCurrent(start));
         qInfo("%s: slowest step %lld ms, memory %+.1f MB", qPrintable(c[0]), slowest, grown / 1e6);
-        QCOMPARE(seen.join("; ").replace("page \"\"", "page"), QString(c[1]).replace("{file}", file));
+        QCOMPARE(seen.join("; "), QString(c[1]).replace("{file}", file));
         QStringList outside = opened.filter(QRegularExpression(QStringLiteral("^(?!%1$)").arg(QRegularExpression::escape(file))));
         outside.removeIf([](const QString &path) { return kSystemFiles.match(path).hasMatch(); });
-        QVERIFY2(outside.isEmpty(), qPrintable(u"opened: "_qs + outside.join(u", ")));
+        QVERIFY2(outside.isEmpty(), qPrintable("opened: " + outside.join(u", ")));
         QVERIFY2(!timed || slowest < 2000, qPrintable(QString::number(slowest)));
         QVERIFY2(!timed || grown < 100'000'000, qPrintable(QString::number(grown)));
-        // Both windows keep working.
+        // Esc closes a viewer shown; both windows keep working.
+        if (HelpWindow *shown = viewer(); shown && shown->isVisible()) {
+            QVERIFY(showActive(shown));
+            QTest::keyClick(shown->ui().page, Qt::Key_Escape);
+            QVERIFY(!shown->isVisible());
+        }
         typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
         QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "3");
         QVERIFY(openDecimals());

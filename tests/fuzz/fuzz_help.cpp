@@ -6,8 +6,6 @@
 
 #include "helpfile.h"
 
-#include <QApplication>
-
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -22,13 +20,6 @@ void check(bool holds, const char *property)
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(*argc, *argv); // lives for the run
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
