@@ -5,9 +5,10 @@
 SHELL     := /bin/bash
 BUILD_DIR := build
 # To build and test: the toolchain, Qt, the fonts the windows ask for, the
-# help compiler (chmcmd, chmls), chmlib, which the help viewer reads with,
-# libwayland-client, which asks a Wayland compositor about title bars, and
-# for the start-up test weston (headless), Xvfb and Qt's Wayland platform.
+# help compiler (chmcmd, chmls), libwayland-client, which asks a Wayland
+# compositor about title bars, python3 for the crafted help files of the
+# tests, and for the start-up test weston (headless), Xvfb and Qt's Wayland
+# platform. chmlib, which the help viewer reads with, is in third_party/.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libchm-dev libwayland-dev \
              fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind \
              weston xvfb xauth qt6-wayland
@@ -56,12 +57,12 @@ test: build
 
 # With a screen reader: both windows' accessible names, and what Orca speaks
 # (its debug log, no speech server) as a person types, under Xvfb with a
-# private session bus and the AT-SPI registry. Bounded in time; it ends every
-# process it starts.
+# private session bus and the AT-SPI registry; started in the build folder,
+# where the help file is. Bounded in time; it ends every process it starts.
 A11Y_PACKAGES := xvfb openbox xdotool dbus at-spi2-core python3-pyatspi orca
 test-a11y: build
 	@$(MAKE) --no-print-directory install-missing WANTED="$(A11Y_PACKAGES)"
-	/usr/bin/python3 tests/a11y_test.py $(BUILD_DIR)/zarnith
+	cd $(BUILD_DIR) && /usr/bin/python3 ../tests/a11y_test.py zarnith
 
 # The whole suite again, built with AddressSanitizer and UBSan. Leaks are
 # valgrind's part (the memcheck test), so LeakSanitizer stays off here.
@@ -76,7 +77,7 @@ test-sanitize: deps
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
-FUZZ_TARGETS  := zarnith
+FUZZ_TARGETS  := zarnith help
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 fuzz: deps
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"

@@ -24,7 +24,7 @@ namespace {
 
 class NoViewer : public HelpViewer {
 public:
-    void open(const QString &) override {}
+    void open(const QString &, QWidget *) override {}
 };
 
 struct Command {

@@ -23,7 +23,7 @@ Application::Application(std::unique_ptr<HelpViewer> help)
     adaptToWayland(calculator);
     QObject::connect(calculator, &Form1::decimalRequested, [this] { showDecimals(); });
     QObject::connect(calculator, &Form1::aboutRequested, [this] { m_about.showModeless(); });
-    QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(); });
+    QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(m_calculator.get()); });
     QObject::connect(calculator, &Form1::unloading, [this] { endProgram(); });
     m_calculator->show();
 }
@@ -42,7 +42,7 @@ void Application::showDecimals()
         QObject::connect(decimals, &FrmFract::fractionsRequested, [this] { showCalculator(); });
         QObject::connect(decimals, &FrmFract::aboutRequested, [this] { m_about.showModal(); });
         QObject::connect(decimals, &FrmFract::webAddressClicked, [this] { m_about.showModeless(); });
-        QObject::connect(decimals, &FrmFract::contentsRequested, [this] { showHelp(); });
+        QObject::connect(decimals, &FrmFract::contentsRequested, [this] { showHelp(m_decimals.get()); });
         QObject::connect(decimals, &FrmFract::exitRequested, [this] { endProgram(); });
         QObject::connect(decimals, &FrmFract::unloading, [this] { endProgram(); });
     }
@@ -54,9 +54,9 @@ void Application::showCalculator()
     bringForward(m_calculator.get());
 }
 
-void Application::showHelp()
+void Application::showHelp(QWidget *from)
 {
-    m_help->open(helpPath());
+    m_help->open(helpPath(), from);
 }
 
 // Every window closes and the event loop ends; a second request while the

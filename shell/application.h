@@ -31,7 +31,7 @@ public:
     void showDecimals();
     void showCalculator();
     void endProgram();
-    void showHelp();
+    void showHelp(QWidget *from);
 
 private:
     std::unique_ptr<HelpViewer> m_help;

@@ -16,7 +16,7 @@ QString helpPath()
 CompiledHelpViewer::CompiledHelpViewer() = default;
 CompiledHelpViewer::~CompiledHelpViewer() = default;
 
-void CompiledHelpViewer::open(const QString &path)
+void CompiledHelpViewer::open(const QString &path, QWidget *from)
 {
     // The file is read afresh when the help path has changed since.
     if (!m_window || m_window->path() != path) {
@@ -31,6 +31,8 @@ void CompiledHelpViewer::open(const QString &path)
     } else {
         m_window->showDefaultTopic();
     }
+    if (!m_window->isVisible() && from)
+        placeOver(m_window.get(), from);
     bringForward(m_window.get());
 }
 

@@ -1,11 +1,16 @@
 #include "helpfile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 
 #include <chm_lib.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zarnith {
 
@@ -31,30 +36,73 @@ HelpFile::~HelpFile()
         chm_close(m_file);
 }
 
+// The file is opened here, not by chmlib: without waiting (a pipe of the
+// name would wait for a writer for ever), not inherited by programs the
+// desktop starts, and only when it is a regular file.
 bool HelpFile::open(const QString &path)
 {
-    m_file = chm_open(QFile::encodeName(path).constData());
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    m_file = chm_open_fd(fd); // it owns the descriptor now
     if (!m_file)
         return false;
+    startReading();
     readSystemRecord();
-    return true;
+    const QString contentsFile = m_system.value(kContentsFile);
+    if (!contentsFile.isEmpty()) {
+        const QByteArray sitemap = read(contentsFile);
+        // One there but not read is beyond the bounds or damaged.
+        std::optional<QList<ContentsEntry>> entries = parseContents(sitemap, QDeadlineTimer(HelpBounds::kReadMilliseconds));
+        if (!entries || (sitemap.isEmpty() && holds(contentsFile)))
+            return false;
+        m_contents = *entries;
+    }
+    return !read(defaultTopic(), HelpBounds::kLargestPage).isEmpty();
 }
 
-QByteArray HelpFile::read(const QString &name) const
+bool HelpFile::holds(const QString &name) const
 {
     chmUnitInfo unit;
     const QByteArray encoded = rooted(name).toUtf8();
-    if (!m_file || chm_resolve_object(m_file, encoded.constData(), &unit) != CHM_RESOLVE_SUCCESS)
+    return m_file && encoded.size() <= CHM_MAX_PATHLEN
+        && chm_resolve_object(m_file, encoded.constData(), &unit) == CHM_RESOLVE_SUCCESS;
+}
+
+void HelpFile::startReading()
+{
+    m_readNanoseconds = qint64(HelpBounds::kReadMilliseconds) * 1000 * 1000;
+}
+
+// Read a slice at a time, so that the read time is checked between slices.
+QByteArray HelpFile::read(const QString &name, qsizetype largest)
+{
+    chmUnitInfo unit;
+    const QByteArray encoded = rooted(name).toUtf8();
+    if (!m_file || m_readNanoseconds <= 0 || encoded.size() > CHM_MAX_PATHLEN
+        || chm_resolve_object(m_file, encoded.constData(), &unit) != CHM_RESOLVE_SUCCESS
+        || unit.length > LONGUINT64(largest))
         return {};
-    // A damaged file may claim any length; no page or picture comes near this.
-    constexpr LONGUINT64 kLargest = 64 * 1024 * 1024;
-    if (unit.length > kLargest)
-        return {};
+    constexpr qsizetype kSlice = 64 * 1024;
+    QElapsedTimer clock;
+    clock.start();
     QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-    const LONGINT64 got = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char *>(bytes.data()), 0,
-                                              static_cast<LONGINT64>(unit.length));
-    bytes.truncate(got > 0 ? static_cast<qsizetype>(got) : 0);
-    return bytes;
+    qsizetype got = 0;
+    while (got < bytes.size() && clock.nsecsElapsed() < m_readNanoseconds) {
+        const LONGINT64 slice = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char *>(bytes.data()) + got,
+                                                    LONGUINT64(got), qMin(kSlice, bytes.size() - got));
+        if (slice <= 0)
+            break;
+        got += static_cast<qsizetype>(slice);
+    }
+    m_readNanoseconds -= clock.nsecsElapsed();
+    // An object cut short is not shown in part.
+    return got == bytes.size() ? bytes : QByteArray();
 }
 
 // The system record: a 32-bit version, then entries of a 16-bit code, a
@@ -80,15 +128,9 @@ QString HelpFile::defaultTopic() const
     return rooted(topic.isEmpty() ? QStringLiteral("index.html") : topic);
 }
 
-QList<ContentsEntry> HelpFile::contents() const
-{
-    const QString name = m_system.value(kContentsFile);
-    return name.isEmpty() ? QList<ContentsEntry>() : parseContents(read(name));
-}
-
 // A sitemap nests lists (<ul>) of objects, each with a Name and a Local
 // parameter. Only those tags matter; the rest of the markup is skipped.
-QList<ContentsEntry> parseContents(const QByteArray &sitemap)
+std::optional<QList<ContentsEntry>> parseContents(const QByteArray &sitemap, QDeadlineTimer deadline)
 {
     static const QRegularExpression tag(
         QStringLiteral(R"(<\s*(/?)\s*(ul|object|param)\b([^>]*)>)"),
@@ -100,18 +142,26 @@ QList<ContentsEntry> parseContents(const QByteArray &sitemap)
     ContentsEntry entry;
     int depth = -1;
     for (const QRegularExpressionMatch &match : tag.globalMatch(text)) {
+        if (deadline.hasExpired())
+            return std::nullopt;
         const bool closing = !match.captured(1).isEmpty();
         const QString name = match.captured(2).toLower();
         if (name == u"ul") {
             depth += closing ? -1 : 1;
+            if (depth >= HelpBounds::kDeepestContents)
+                return std::nullopt;
         } else if (name == u"object") {
             if (closing && !entry.name.isEmpty())
                 entries << entry;
+            if (entries.size() > HelpBounds::kMostContentsEntries)
+                return std::nullopt;
             entry = ContentsEntry{qMax(depth, 0), {}, {}};
         } else {
             QString key, value;
             for (const QRegularExpressionMatch &a : attribute.globalMatch(match.captured(3))) {
-                const QString text = QTextDocumentFragment::fromHtml(a.captured(2)).toPlainText();
+                // Only a value with an entity in it costs a document.
+                const QString text = a.captured(2).contains(u'&') ? QTextDocumentFragment::fromHtml(a.captured(2)).toPlainText()
+                                                                  : a.captured(2);
                 if (a.captured(1).compare(u"name", Qt::CaseInsensitive) == 0)
                     key = text.toLower();
                 else if (a.captured(1).compare(u"value", Qt::CaseInsensitive) == 0)

@@ -2,6 +2,7 @@
 
 #include "helpwindow.h"
 #include "pictures.h"
+#include "screenreader.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -34,6 +35,10 @@ void HelpWindowUi::setupUi(QMainWindow *window)
                                 QStringLiteral("&Forward"));
     actForward->setObjectName("actForward");
     actForward->setShortcut(QKeySequence::Forward);
+    actClose = new QAction(QStringLiteral("Close"), window);
+    actClose->setObjectName("actClose");
+    actClose->setShortcut(Qt::Key_Escape);
+    window->addAction(actClose);
 
     splitter = new QSplitter(window);
     splitter->setObjectName("splitter");
@@ -44,9 +49,14 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     contents->header()->hide();
     contents->setUniformRowHeights(true);
     page = new HelpPage(splitter);
+    // Before anything asks the reader about it, so that it is a document from the start.
+    exposeAsDocument(page);
     page->setObjectName("page");
     page->setAccessibleName(QStringLiteral("Help page"));
     page->setOpenLinks(false);
+    // The caret moves with the arrow keys, so that a screen reader reads
+    // the page line by line.
+    page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({16 * em, 36 * em});
     window->setCentralWidget(splitter);

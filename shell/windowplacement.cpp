@@ -26,14 +26,23 @@ void placeByFrame(QWidget *window, const TopRule &top)
                  screen.top() + twipsToPixels(top(pixelsToTwips(frame.height()))));
 }
 
+void centreOver(QWidget *window, const QWidget *other);
+
 // Applies the placement again once the frame's real size is known.
 class PlaceWhenFrameKnown : public QObject {
 public:
-    PlaceWhenFrameKnown(QWidget *window, TopRule top)
-        : QObject(window), m_window(window), m_top(std::move(top)),
+    PlaceWhenFrameKnown(QWidget *window, std::function<void()> placement)
+        : QObject(window), m_window(window), m_placement(std::move(placement)),
           m_placedBy(window->frameGeometry().size())
     {
+        setObjectName(QStringLiteral("placeWhenFrameKnown"));
         window->installEventFilter(this);
+    }
+    // The window placed again by another rule.
+    void replace(std::function<void()> placement)
+    {
+        m_placement = std::move(placement);
+        m_placedBy = m_window->frameGeometry().size();
     }
 
 protected:
@@ -43,7 +52,7 @@ protected:
             const QSize frame = m_window->frameGeometry().size();
             if (frame != m_placedBy) {
                 m_placedBy = frame;
-                placeByFrame(m_window, m_top);
+                m_placement();
             }
         }
         return QObject::eventFilter(watched, event);
@@ -51,7 +60,7 @@ protected:
 
 private:
     QWidget *m_window;
-    TopRule m_top;
+    std::function<void()> m_placement;
     QSize m_placedBy;
 };
 
@@ -59,7 +68,7 @@ void place(QWidget *window, const TopRule &top)
 {
     window->adjustSize();
     placeByFrame(window, top);
-    new PlaceWhenFrameKnown(window, top);
+    new PlaceWhenFrameKnown(window, [window, top] { placeByFrame(window, top); });
 }
 
 } // namespace
@@ -72,6 +81,34 @@ void bringForward(QWidget *window)
     window->raise();
     window->activateWindow();
 }
+
+void placeOver(QWidget *window, const QWidget *other)
+{
+    const QPointer<const QWidget> over(other);
+    const auto placement = [window, over] {
+        if (over)
+            centreOver(window, over);
+    };
+    if (auto *known = window->findChild<PlaceWhenFrameKnown *>(QStringLiteral("placeWhenFrameKnown")))
+        known->replace(placement);
+    else
+        new PlaceWhenFrameKnown(window, placement);
+    centreOver(window, other);
+}
+
+namespace {
+
+void centreOver(QWidget *window, const QWidget *other)
+{
+    const QRect screen = other->screen()->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(other->frameGeometry().center());
+    frame.moveLeft(qBound(screen.left(), frame.left(), qMax(screen.left(), screen.right() - frame.width() + 1)));
+    frame.moveTop(qBound(screen.top(), frame.top(), qMax(screen.top(), screen.bottom() - frame.height() + 1)));
+    window->move(frame.topLeft());
+}
+
+} // namespace
 
 void placeAboutBox(QWidget *window)
 {

@@ -22,6 +22,10 @@ void placeDecimalsWindow(QWidget *window, const QWidget *calculator);
 // out of the task bar if it was minimised.
 void bringForward(QWidget *window);
 
+// The help viewer: centred over `other`, the window it was asked from, and
+// kept on the screen.
+void placeOver(QWidget *window, const QWidget *other);
+
 // The About box: centred on the screen, across and down.
 void placeAboutBox(QWidget *window);
 

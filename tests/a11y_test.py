@@ -28,7 +28,14 @@ STEPS = """ | First fraction, numerator text. | First fraction, numerator; First
         Denominator; Decimal; Clear; Reduce (Ctrl+R); Fraction to Decimal (Ctrl+D);
         Nearest sixty-fourth: > 63/64
     Tab | Result: 2 3/4, nearest sixty-fourth more than 63/64
-    ctrl+d | notification 2.75, nearest sixty-fourth more than 63/64."""
+    ctrl+d | notification 2.75, nearest sixty-fourth more than 63/64.
+    F1 | Zarnith Help frame. Help page read only document frame Zarnith | Contents; Help page
+    Tab | notification link The calculator window.
+    Tab Tab | notification link nearest sixty-fourth.
+    Return | Contents tree The nearest sixty-fourth. notification The nearest sixty-fourth.
+    alt+Left | Zarnith expanded.
+    alt+Right | notification The nearest sixty-fourth.
+    Escape | Decimals frame."""
 
 tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
 log = os.path.join(tmp, "orca.log")

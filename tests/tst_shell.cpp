@@ -8,11 +8,17 @@
 #include "frmfract.h"
 #include "harness.h"
 #include "helpwindow.h"
+#include "openedfiles.h"
 #include "platform.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextBlock>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +50,62 @@ const char *const kHelpFolders = R"(
     /                | Cannot open the file: //Zarnith.chm
 )";
 
+// A crafted help file (tests/hostile_help.py writes one for each case, in a
+// folder of that name) | what the person sees after F1, then after
+// clicking each link of the page and each contents entry that leads
+// elsewhere ({file}: the help file's path). Each step takes less than 2 s
+// and less than 100 MB more memory, and no file is opened but the help
+// file and the system's own (fonts, the icon theme).
+const char *const kHostileHelp = R"(
+    contents to local files        | page "Contents that point outside"; entry "Passwords" → nothing; entry "Secret" → nothing; entry "Zero" → Cannot open the page: /dev/zero
+    pictures of the zero device    | page "A picture of /dev/zero"
+    style sheets importing the zero device | page "A style sheet importing /dev/zero"
+    local pictures                 | page "Local pictures"
+    a picture claiming 20000 x 20000 pixels | page "A huge picture"
+    links of every scheme          | page "Links of every scheme"; link "file" → nothing; link "smb" → nothing; link "javascript" → nothing; link "data" → nothing; link "ms-its" → nothing; link "http" → desktop; link "https" → desktop; link "mailto" → desktop; link "next page" → page "Second"; link "large page" → Cannot open the page: /big.html
+    contents nested 100,000 deep   | Cannot open the file: {file}
+    1,000,000 contents entries     | Cannot open the file: {file}
+    a 60 MB first page             | Cannot open the file: {file}
+    a pipe named Zarnith.chm       | Cannot open the file: {file}
+    chm_open dividing by a zero window | Cannot open the file: {file}
+    decompressor dividing by a zero block length | Cannot open the file: {file}
+    decompressor dividing by zero blocks a reset | Cannot open the file: {file}
+    LZX set-up writing through NULL (8 MB window) | Cannot open the file: {file}
+    4 GB compressed blocks         | Cannot open the file: {file}
+    garbage compressed data        | Cannot open the file: {file}
+    4 GB directory pages           | Cannot open the file: {file}
+    directory page pointing to itself | Cannot open the file: {file}
+    directory entry running past its page | Cannot open the file: {file}
+)";
+
+// Where the system keeps what Qt reads to draw a page: fonts, their
+// configuration and caches, icons, locale data.
+const QRegularExpression kSystemFiles(QStringLiteral(R"(^(/usr/|/etc/fonts/|/var/cache/fontconfig/|/proc/|/sys/|.*/\.cache/fontconfig/|/etc/ld\.so))"));
+
+// The memory the process holds now, and the most it held since the last
+// clearing, in bytes.
+qint64 memory(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    const QRegularExpression line(QStringLiteral(R"(%1:\s*(\d+) kB)").arg(QLatin1String(field)));
+    return line.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong() * 1024;
+}
+void clearPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    QVERIFY(refs.open(QIODevice::WriteOnly) && refs.write("5") == 1);
+}
+
+// Records the addresses handed to the desktop.
+class Desktop : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
 // A window's outer frame centred across the screen, as the program rounds it.
 bool centredAcross(const QWidget *w)
 {
@@ -55,6 +117,20 @@ bool centredAcross(const QWidget *w)
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
+    // The crafted help files, written once for the run.
+    void initTestCase()
+    {
+        QVERIFY(m_crafted.isValid());
+        QCOMPARE(QProcess::execute(QStringLiteral("python3"), {ZARNITH_HOSTILE_HELP, m_crafted.path()}), 0);
+        for (const char *scheme : {"http", "https", "mailto", "file", "smb", "javascript", "data", "ms-its"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_desktop, "open");
+    }
+    void cleanupTestCase()
+    {
+        for (const char *scheme : {"http", "https", "mailto", "file", "smb", "javascript", "data", "ms-its"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
     void init() { m_app = std::make_unique<Application>(); QVERIFY(QTest::qWaitForWindowExposed(&calculator())); }
 
     void cleanup() { m_app.reset(); QTest::qWait(0); } // boxes closed with the program go later
@@ -208,6 +284,9 @@ private slots:
             QTRY_VERIFY(viewer()->isActiveWindow() && !viewer()->isMinimized()); // brought forward
             HelpPage *page = viewer()->ui().page;
             QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
+            QVERIFY(page->hasFocus()); // a screen reader reads it first
+            QTest::keyClick(page, Qt::Key_Tab);
+            QCOMPARE(spoken(viewer()), "link The calculator window"); // Tab reaches the first link
             const QTextCursor link = page->document()->find("The calculator window");
             QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
             QCOMPARE(page->source().path(), "/calculator.html"); // the link followed
@@ -242,6 +321,72 @@ private slots:
     // The platform desktops.sh expects chosen. On Wayland alone (weston draws
     // no title bars) each fixed window has its own, with no maximise box,
     // and a maximise request leaves it at its size.
+    // Start-up opens no help file and creates no viewer.
+    void startUpOpensNoHelp()
+    {
+        m_app.reset();
+        startRecordingOpenedFiles();
+        m_app = std::make_unique<Application>();
+        QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
+        const QStringList opened = stopRecordingOpenedFiles();
+        QVERIFY2(opened.filter(QStringLiteral("Zarnith.chm")).isEmpty() && !viewer(), qPrintable(opened.join(u'\n')));
+    }
+
+    void hostileHelp_data() { addCases(kHostileHelp); }
+    void hostileHelp()
+    {
+        QFETCH(QString, line);
+        const QStringList c = columns(line, 2);
+        const QString start = QDir::currentPath(), file = m_crafted.filePath(c[0] + "/Zarnith.chm");
+        QVERIFY(QDir::setCurrent(m_crafted.filePath(c[0])));
+        // Valgrind runs every step some twenty times slower.
+        const bool timed = !qEnvironmentVariableIsSet("ZARNITH_UNDER_VALGRIND");
+        clearPeakMemory();
+        const qint64 before = memory("VmRSS");
+        qint64 slowest = 0;
+        const auto step = [&](const std::function<void()> &action) {
+            QElapsedTimer clock;
+            clock.start();
+            const QString seen = outcome(action);
+            slowest = qMax(slowest, clock.elapsed());
+            return seen;
+        };
+        startRecordingOpenedFiles();
+        QVERIFY(showActive(&calculator()));
+        QStringList seen = {step([&] { QTest::keyClick(&calculator(), Qt::Key_F1); })};
+        if (HelpWindow *shown = viewer(); shown && shown->isVisible()) {
+            HelpPage *page = shown->ui().page;
+            for (const auto &[text, at] : links(page))
+                seen << "link \"" + text + "\" → " + step([&] { QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, at); });
+            QTreeWidget *contents = shown->ui().contents;
+            for (QTreeWidgetItemIterator it(contents); *it; ++it) {
+                if ((*it)->data(0, Qt::UserRole).toUrl().adjusted(QUrl::RemoveFragment) == page->source().adjusted(QUrl::RemoveFragment))
+                    continue;
+                const QPoint at = contents->visualItemRect(*it).center();
+                seen << "entry \"" + (*it)->text(0) + "\" → " + step([&] { QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, at); });
+            }
+        }
+        const QStringList opened = stopRecordingOpenedFiles();
+        const qint64 grown = memory("VmHWM") - before;
+        QVERIFY(QDir::setCurrent(start));
+        qInfo("%s: slowest step %lld ms, memory %+.1f MB", qPrintable(c[0]), slowest, grown / 1e6);
+        QCOMPARE(seen.join("; "), QString(c[1]).replace("{file}", file));
+        QStringList outside = opened.filter(QRegularExpression(QStringLiteral("^(?!%1$)").arg(QRegularExpression::escape(file))));
+        outside.removeIf([](const QString &path) { return kSystemFiles.match(path).hasMatch(); });
+        QVERIFY2(outside.isEmpty(), qPrintable("opened: " + outside.join(u", ")));
+        QVERIFY2(!timed || slowest < 2000, qPrintable(QString::number(slowest)));
+        QVERIFY2(!timed || grown < 100'000'000, qPrintable(QString::number(grown)));
+        // Esc closes a viewer shown; both windows keep working.
+        if (HelpWindow *shown = viewer(); shown && shown->isVisible()) {
+            QVERIFY(showActive(shown));
+            QTest::keyClick(shown->ui().page, Qt::Key_Escape);
+            QVERIFY(!shown->isVisible());
+        }
+        typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
+        QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "3");
+        QVERIFY(openDecimals());
+    }
+
     void platformChosen()
     {
         QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
@@ -284,9 +429,53 @@ private:
 
     FrmAbout *about() const { return m_app->about().box(); }
     HelpWindow *viewer() const;
+    // What a step shows: the message it gives, "desktop" when it hands an
+    // address to the desktop, the page it goes to (and back from), or nothing.
+    QString outcome(const std::function<void()> &action);
+    // The text of each link of the page and the point to click it at.
+    static QList<std::pair<QString, QPoint>> links(HelpPage *page);
 
     std::unique_ptr<Application> m_app;
+    QTemporaryDir m_crafted;
+    Desktop m_desktop;
 };
+
+QString TestShell::outcome(const std::function<void()> &action)
+{
+    HelpWindow *shown = viewer();
+    const QUrl before = shown ? shown->ui().page->source() : QUrl();
+    const qsizetype handedOut = m_desktop.opened.size();
+    const QStringList messages = messagesDuring(action);
+    if (!messages.isEmpty())
+        return messages.join(", ");
+    if (m_desktop.opened.size() != handedOut)
+        return "desktop";
+    shown = viewer();
+    if (!shown || !shown->isVisible())
+        return "nothing";
+    HelpPage *page = shown->ui().page;
+    if (page->source() == before)
+        return before.isEmpty() ? "page \"" + page->documentTitle() + '"' : "nothing";
+    const QString title = page->documentTitle();
+    page->setSource(before);
+    return "page \"" + title + '"';
+}
+
+QList<std::pair<QString, QPoint>> TestShell::links(HelpPage *page)
+{
+    QList<std::pair<QString, QPoint>> found;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isAnchor())
+                continue;
+            QTextCursor middle(page->document());
+            middle.setPosition(fragment.position() + fragment.length() / 2);
+            found.append({fragment.text(), page->cursorRect(middle).center()});
+        }
+    }
+    return found;
+}
 
 FrmFract *TestShell::openDecimals()
 {

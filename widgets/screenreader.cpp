@@ -7,6 +7,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QWidget>
 
 namespace zarnith {
@@ -27,6 +30,8 @@ public:
 const char *const kCaption = "readerCaption";
 // Marks a picture or line the reader passes over.
 const char *const kHidden = "readerHidden";
+// Marks a text view shown as a document.
+const char *const kDocument = "readerDocument";
 
 // A label that shows a value, named by its caption and the value.
 class CaptionedLabel : public QAccessibleWidget {
@@ -130,6 +135,95 @@ private:
     QPointer<QMenu> m_menu;
 };
 
+// A read-only text view as a document: the text, the cursor and the
+// selection are the view's own (Tab moves the selection from link to link).
+class Document : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit Document(QTextEdit *view) : QAccessibleWidget(view, QAccessible::Document) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = s.multiLine = s.selectableText = true;
+        return s;
+    }
+
+    void selection(int index, int *start, int *end) const override
+    {
+        const QTextCursor cursor = view()->textCursor();
+        *start = index == 0 && cursor.hasSelection() ? cursor.selectionStart() : 0;
+        *end = index == 0 && cursor.hasSelection() ? cursor.selectionEnd() : 0;
+    }
+    int selectionCount() const override { return view()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { setCursorPosition(cursorPosition()); }
+    void setSelection(int, int start, int end) override
+    {
+        QTextCursor cursor = view()->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        view()->setTextCursor(cursor);
+    }
+    int cursorPosition() const override { return view()->textCursor().position(); }
+    void setCursorPosition(int position) override
+    {
+        QTextCursor cursor = view()->textCursor();
+        cursor.setPosition(position);
+        view()->setTextCursor(cursor);
+    }
+    QString text(int start, int end) const override
+    {
+        return view()->toPlainText().mid(start, end - start);
+    }
+    int characterCount() const override { return view()->document()->characterCount() - 1; }
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor cursor(view()->document());
+        cursor.setPosition(qBound(0, offset, characterCount()));
+        const QRect r = view()->cursorRect(cursor);
+        return QRect(view()->viewport()->mapToGlobal(r.topLeft()), r.size() + QSize(r.height() / 2, 0));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return view()->cursorForPosition(view()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int start, int) override
+    {
+        QTextCursor cursor(view()->document());
+        cursor.setPosition(qBound(0, start, characterCount()));
+        view()->setTextCursor(cursor);
+        view()->ensureCursorVisible();
+    }
+    // A line is a line as the view lays it out.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *start, int *end) const override
+    {
+        if (type != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+        const QTextBlock block = view()->document()->findBlock(qBound(0, offset, characterCount()));
+        const QTextLine line = block.layout()->lineForTextPosition(offset - block.position());
+        // The last line of a paragraph ends with its line break, as a reader expects.
+        const bool last = !line.isValid() || line.lineNumber() == block.layout()->lineCount() - 1;
+        *start = block.position() + (line.isValid() ? line.textStart() : 0);
+        *end = last ? qMin(block.position() + block.length(), characterCount()) : *start + line.textLength();
+        return text(*start, *end);
+    }
+    // One run of the same (no) attributes over the whole text.
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QTextEdit *view() const { return static_cast<QTextEdit *>(widget()); }
+};
+
 QAccessibleInterface *readerInterface(const QString &className, QObject *object)
 {
     if (auto *action = qobject_cast<QAction *>(object); action && !action->shortcut().isEmpty()) {
@@ -144,6 +238,8 @@ QAccessibleInterface *readerInterface(const QString &className, QObject *object)
         return new CaptionedLabel(label);
     if (object->property(kHidden).toBool())
         return new Hidden(static_cast<QWidget *>(object));
+    if (auto *view = qobject_cast<QTextEdit *>(object); view && view->property(kDocument).toBool())
+        return new Document(view);
     return nullptr;
 }
 
@@ -174,6 +270,12 @@ void setReaderTexts(std::initializer_list<ReaderText> texts)
         if (t.shortcutOf)
             t.control->setAccessibleDescription(t.shortcutOf->shortcut().toString(QKeySequence::NativeText));
     }
+}
+
+void exposeAsDocument(QTextEdit *view)
+{
+    installReaderInterfaces();
+    view->setProperty(kDocument, true);
 }
 
 void hideFromReader(std::initializer_list<QWidget *> widgets)

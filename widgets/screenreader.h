@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QAction;
+class QTextEdit;
 class QWidget;
 
 namespace zarnith {
@@ -28,6 +29,10 @@ void setReaderTexts(std::initializer_list<ReaderText> texts);
 
 // Pictures and lines that carry no meaning: the reader passes over them.
 void hideFromReader(std::initializer_list<QWidget *> widgets);
+
+// A read-only text view shown to the reader as a document: its text read
+// from where the cursor is, its links reached with Tab.
+void exposeAsDocument(QTextEdit *view);
 
 // Speaks `text` through the screen reader listening to `window`, if any:
 // a notification shown in the window, which takes no space and no focus.
