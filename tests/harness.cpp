@@ -90,11 +90,17 @@ void typeInto(QWidget *box, QString text)
 
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
 {
+    // As a person does: the pointer goes onto the menu bar's entry and onto the menu's entry
+    // before each click (a menu may ignore a click that no pointer movement came before).
     auto *menu = named<QMenu>(window, menuName);
-    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, window->menuBar()->actionGeometry(menu->menuAction()).center());
+    const QPoint title = window->menuBar()->actionGeometry(menu->menuAction()).center();
+    QTest::mouseMove(window->menuBar(), title);
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, title);
     if (!QTest::qWaitForWindowExposed(menu))
         return false;
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(named<QAction>(window, entryName)).center());
+    const QPoint entry = menu->actionGeometry(named<QAction>(window, entryName)).center();
+    QTest::mouseMove(menu, entry);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
     return true;
 }
 
