@@ -5,12 +5,16 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QColor>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zarnith::test {
 
@@ -119,6 +123,13 @@ QString spoken(const QWidget *window)
             return face->text(QAccessible::Name);
     }
     return {};
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    auto lum = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto l = [&](const QColor &c) { return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05; };
+    return std::max(l(a), l(b)) / std::min(l(a), l(b));
 }
 
 } // namespace zarnith::test
