@@ -77,11 +77,19 @@ test-sanitize: deps
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
 FUZZ_TARGETS  := zarnith
-FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+# The release's own clang: the versioned package its `clang` depends on
+# (clang-14 on Debian 12, clang-19 on Debian 13), asked of apt when needed,
+# after reading the package lists if there are none yet.
+CLANG_VERSION = $(shell for attempt in 1 2; do \
+                  v=$$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$$/\1/p' | head -n1); \
+                  [ -n "$$v" ] && break; $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null 2>&1; \
+                done; echo $$v)
+FUZZ_PACKAGES = clang-$(CLANG_VERSION) libclang-rt-$(CLANG_VERSION)-dev
 fuzz: deps
+	@[ -n "$(CLANG_VERSION)" ] || { echo "fuzz: apt knows no clang package"; exit 1; }
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"
 	cmake -S . -B $(FUZZ_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DZARNITH_FUZZ=ON
+	  -DCMAKE_C_COMPILER=clang-$(CLANG_VERSION) -DCMAKE_CXX_COMPILER=clang++-$(CLANG_VERSION) -DZARNITH_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$$(nproc)
 	@for t in $(FUZZ_TARGETS); do \
 	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
