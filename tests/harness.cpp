@@ -94,8 +94,7 @@ void typeInto(QWidget *box, QString text)
 
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
 {
-    // As a person does: the pointer goes onto the menu bar's entry and onto the menu's entry
-    // before each click (a menu may ignore a click that no pointer movement came before).
+    // The pointer moves before each click: a menu may ignore a click no movement came before.
     auto *menu = named<QMenu>(window, menuName);
     const QPoint title = window->menuBar()->actionGeometry(menu->menuAction()).center();
     QTest::mouseMove(window->menuBar(), title);
