@@ -15,7 +15,7 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libchm
 RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 clean
 
 all: build
 
@@ -126,6 +126,11 @@ package: deps
 # installed program headless, and removes it again.
 test-package: package
 	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_8.0_amd64.deb
+
+# The README's make test and make test-a11y again on a Debian 13 system that
+# debootstrap builds in build-debian13/root (reused when present), as root.
+test-debian13:
+	$(SUDO) .ci/debian13 build-debian13
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)
