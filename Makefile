@@ -16,7 +16,7 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libchm
 RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 clean
 
 all: build
 
@@ -73,16 +73,24 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -E memcheck
 
-# The fuzz target for FUZZ_SECONDS (30 by default), from the seeds in
+# The fuzz targets, each for FUZZ_SECONDS (30 by default), from the seeds in
 # tests/fuzz/corpus; what it finds beyond them stays in the build folder.
 FUZZ_DIR      := build-fuzz
 FUZZ_SECONDS  ?= 30
 FUZZ_TARGETS  := zarnith help
-FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+# The release's own clang: the versioned package its `clang` depends on
+# (clang-14 on Debian 12, clang-19 on Debian 13), asked of apt when needed,
+# after reading the package lists if there are none yet.
+CLANG_VERSION = $(shell for attempt in 1 2; do \
+                  v=$$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$$/\1/p' | head -n1); \
+                  [ -n "$$v" ] && break; $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null 2>&1; \
+                done; echo $$v)
+FUZZ_PACKAGES = clang-$(CLANG_VERSION) libclang-rt-$(CLANG_VERSION)-dev
 fuzz: deps
+	@[ -n "$(CLANG_VERSION)" ] || { echo "fuzz: apt knows no clang package"; exit 1; }
 	@$(MAKE) --no-print-directory install-missing WANTED="$(FUZZ_PACKAGES)"
 	cmake -S . -B $(FUZZ_DIR) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DZARNITH_FUZZ=ON
+	  -DCMAKE_C_COMPILER=clang-$(CLANG_VERSION) -DCMAKE_CXX_COMPILER=clang++-$(CLANG_VERSION) -DZARNITH_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$$(nproc)
 	@for t in $(FUZZ_TARGETS); do \
 	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
@@ -119,6 +127,11 @@ package: deps
 # installed program headless, and removes it again.
 test-package: package
 	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_8.0_amd64.deb
+
+# The README's make test and make test-a11y again on a Debian 13 system that
+# debootstrap builds in build-debian13/root (reused when present), as root.
+test-debian13:
+	$(SUDO) .ci/debian13 build-debian13
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)

@@ -56,13 +56,10 @@ void FrmFractUi::setupUi(QMainWindow *window)
     Label1 = addLabel(client, "Label1", {270, 1800, 1800, 195}, QString::fromLatin1(kMakerAddress));
     Label1->setCursor(Qt::WhatsThisCursor);
     Label3 = addLabel(client, "Label3", {105, 1410, 915, 195}, QStringLiteral("Approximate:"));
-    Label2 = addLabel(client, "Label2", {1185, 1380, 90, 300});
-    Label2->setFont(dialogFont(8.83, true));
     // A field in the boxes' colours (white on a light desktop) that grows
     // to the right with its caption.
-    Label2->setAutoFillBackground(true);
-    Label2->setBackgroundRole(QPalette::Base);
-    Label2->setForegroundRole(QPalette::Text);
+    Label2 = addField(client, "Label2", {1185, 1380, 90, 300});
+    Label2->setFont(dialogFont(8.83, true));
     Line2[0] = addLine(client, "Line2_0", 2235, 495, 2415, 2);
     Line2[1] = addLine(client, "Line2_1", 2235, 585, 2415, 2);
     for (LineWidget *line : {Line1, Line2[0], Line2[1]})

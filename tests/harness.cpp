@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -12,6 +13,9 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zarnith::test {
 
@@ -91,11 +95,16 @@ void typeInto(QWidget *box, QString text)
 
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
 {
+    // The pointer moves before each click: a menu may ignore a click no movement came before.
     auto *menu = named<QMenu>(window, menuName);
-    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, window->menuBar()->actionGeometry(menu->menuAction()).center());
+    const QPoint title = window->menuBar()->actionGeometry(menu->menuAction()).center();
+    QTest::mouseMove(window->menuBar(), title);
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, title);
     if (!QTest::qWaitForWindowExposed(menu))
         return false;
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(named<QAction>(window, entryName)).center());
+    const QPoint entry = menu->actionGeometry(named<QAction>(window, entryName)).center();
+    QTest::mouseMove(menu, entry);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
     return true;
 }
 
@@ -131,6 +140,13 @@ QString spoken(const QWidget *window)
             return face->text(QAccessible::Name);
     }
     return {};
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    auto lum = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto l = [&](const QColor &c) { return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05; };
+    return std::max(l(a), l(b)) / std::min(l(a), l(b));
 }
 
 } // namespace zarnith::test

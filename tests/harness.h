@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QColor;
 class QMainWindow;
 class QWidget;
 
@@ -46,5 +47,7 @@ QString chooseOnlyContextEntry(QWidget *widget);
 bool showActive(QWidget *window);
 // What the window last told a screen reader (its notification).
 QString spoken(const QWidget *window);
+// The contrast of two colours, from 1 to 21.
+double contrast(const QColor &a, const QColor &b);
 
 } // namespace zarnith::test

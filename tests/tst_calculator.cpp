@@ -72,14 +72,6 @@ const char *const kSymbols = R"(
     7 11  | imgEquals
 )";
 
-// The contrast of two colours, from 1 to 21.
-double contrast(const QColor &a, const QColor &b)
-{
-    auto lum = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    auto l = [&](const QColor &c) { return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05; };
-    return std::max(l(a), l(b)) / std::min(l(a), l(b));
-}
-
 // A result as read ("1 1/4", "-3/2", "2") as the fields show it: whole
 // number, numerator/denominator ("1 1/4", "0 -3/2", "2 0/0").
 QString asFields(const QString &result)
@@ -321,6 +313,8 @@ private slots:
                 }
                 QCOMPARE(label("Image1")->grab().toImage(), label("imgDiv")->grab().toImage());
                 QCOMPARE(box("txtWholeNum")->palette().color(QPalette::Base), desktop.color(QPalette::Button)); // it blends in
+                for (const char *name : {"txtN1", "txtD1", "txtN2", "txtD2"}) // the boxes to type in stand out
+                    QVERIFY2(contrast(box(name)->grab().toImage().pixelColor(QPoint(3, 3) * qApp->devicePixelRatio()), desktop.color(QPalette::Window)) >= 1.1, name);
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());

@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
+
+#include <array>
 
 using namespace zarnith;
 using namespace zarnith::test;
@@ -90,6 +93,16 @@ const char *const kScenarios = R"(
     * */* 1.5 D→F; * */* * Functions>Clear | 0 0/0 _     | _
 )";
 
+// A desktop's window, box and text colours | the boxes and the nearest sixty-fourth's field
+// in the palette's own box colour or in a shade of the window's (where that hardly differs).
+const char *const kDesktops = R"(
+    efefef ffffff 000000 | own
+    2a2a2a 1d1d1d eeeeee | own
+    323232 353535 ffffff | shade
+    ffffff ffffff 000000 | shade
+    000000 000000 ffffff | shade
+)";
+
 const QStringList kBoxes = {"txtWholeNum", "txtNumerator", "txtDenominator", "txtDecimal"};
 const QMap<QString, QString> kButtons = {{"F→D", "cmdResult0"}, {"D→F", "cmdResult1"}, {"Reduce", "cmdReduce"}, {"Clear", "cmdClear"}};
 
@@ -116,7 +129,7 @@ private slots:
         QVERIFY(showActive(m_window.get()));
     }
 
-    void cleanup() { m_window.reset(); QLocale::setDefault(QLocale::c()); }
+    void cleanup() { m_window.reset(); QLocale::setDefault(QLocale::c()); QApplication::setPalette(QApplication::style()->standardPalette()); }
 
     void scenarios_data() { addCases(kScenarios, {"", "de: "}); }
     void scenarios()
@@ -179,13 +192,30 @@ private slots:
         QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
     }
 
+    void boxesStandOut_data() { addCases(kDesktops); }
+    // Every box and the empty field of the nearest sixty-fourth stand out from the window, their text readable.
+    void boxesStandOut()
+    {
+        QFETCH(QString, line);
+        const QStringList c = columns(line, 2), hex = c[0].split(u' ', Qt::SkipEmptyParts);
+        QPalette desktop = QApplication::palette();
+        for (int i = 0; i < 3; ++i)
+            desktop.setColor(std::array{QPalette::Window, QPalette::Base, QPalette::Text}[i], QColor(u'#' + hex[i]));
+        QApplication::setPalette(desktop);
+        QCoreApplication::processEvents();
+        const QImage shot = m_window->grab().toImage();
+        for (const QString &name : kBoxes + QStringList{"Label2"}) {
+            const QColor shown = shot.pixelColor(named<QWidget>(m_window.get(), name)->mapTo(m_window.get(), QPoint(3, 3)));
+            QVERIFY2(contrast(shown, desktop.window().color()) >= 1.1 && contrast(shown, desktop.text().color()) >= 4.5, qPrintable(name));
+            QCOMPARE(shown == desktop.base().color(), c[1] == u"own");
+        }
+    }
+
     void looks()
     {
-        // The nearest sixty-fourth stands in a field of the text-box colour.
         typeInto(box("txtDecimal"), "0.5");
         press("cmdResult1");
         auto *approx = named<QLabel>(m_window.get(), "Label2");
-        QCOMPARE(m_window->grab().toImage().pixelColor(approx->mapTo(m_window.get(), QPoint(1, 1))), approx->palette().color(QPalette::Base));
         QCOMPARE(chooseOnlyContextEntry(approx), "&Copy"); // its right click copies what it shows
         QCOMPARE(QApplication::clipboard()->text(), "1/2");
         // Every label shows its caption whole; the two with a caption of their own show it.
@@ -209,16 +239,22 @@ private slots:
             }
             QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
         }
-        // The lines stand black on a light window, in its text colour on a dark one.
+        // The lines stand black on a light window, in its text colour on a dark one, also while
+        // another window is active (some themes grey the text then).
         auto *line = named<QWidget>(m_window.get(), "Line1");
+        QWidget other;
         for (const auto &[window, text, drawn] : {std::tuple{QColor(Qt::white), QColor(Qt::gray), QColor(Qt::black)},
                                                   {QColor(0x22, 0x22, 0x22), QColor(0xdd, 0xdd, 0xdd), QColor(0xdd, 0xdd, 0xdd)}}) {
             QPalette colors = m_window->palette();
             colors.setColor(QPalette::Window, window);
             colors.setColor(QPalette::WindowText, text);
+            colors.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
             m_window->setPalette(colors);
-            const QImage image = line->grab().toImage();
-            QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), drawn);
+            for (QWidget *active : {static_cast<QWidget *>(m_window.get()), &other}) {
+                QVERIFY(showActive(active));
+                const QImage image = line->grab().toImage();
+                QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), drawn);
+            }
         }
         // Decimal to Fraction keeps the whole quotient as its working value.
         typeInto(box("txtDecimal"), "2.75");

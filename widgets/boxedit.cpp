@@ -1,5 +1,6 @@
 #include "boxedit.h"
 
+#include "field.h"
 #include "formkit.h"
 
 #include <QEvent>
@@ -115,13 +116,18 @@ void BoxEdit::changeEvent(QEvent *event)
         blend();
 }
 
-// Some styles leave out the frame of a box that is lower than two frames
-// and a line of the box's font. The boxes here are laid out that low (the
+// A box that does not blend is drawn on fieldBase(), so that it stands out
+// from its window. Some styles leave out the frame of a box that is lower
+// than two frames and a line of the box's font. The boxes here are laid out that low (the
 // fractions' denominators), and keep their frames: the style is told of a
 // font small enough.
 void BoxEdit::initStyleOption(QStyleOptionFrame *option) const
 {
     QLineEdit::initStyleOption(option);
+    if (!m_blends) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            option->palette.setColor(group, QPalette::Base, fieldBase(option->palette, group));
+    }
     static const QFontMetrics small = [] {
         QFont font;
         font.setPixelSize(1);

@@ -28,6 +28,8 @@ public:
 
     // The box takes the window's button-face and button-text colours, so
     // that it blends with the window, and follows them when they change.
+    // Otherwise it stands out from the window: its base colour where that
+    // differs enough from the window's, else a shade that does (fieldBase).
     void setBlendsWithWindow();
 
 protected:

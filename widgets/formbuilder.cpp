@@ -1,6 +1,7 @@
 #include "formbuilder.h"
 
 #include "boxedit.h"
+#include "field.h"
 #include "formkit.h"
 #include "linewidget.h"
 #include "pictures.h"
@@ -112,6 +113,14 @@ QLabel *addLabel(QWidget *parent, const char *name, TwipsRect r, const QString &
         label->adjustSize();
     }
     return label;
+}
+
+QLabel *addField(QWidget *parent, const char *name, TwipsRect r)
+{
+    auto *field = new FieldLabel(parent);
+    field->setObjectName(name);
+    setTwipsGeometry(field, r.left, r.top, r.width, r.height);
+    return field;
 }
 
 LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness,

@@ -40,6 +40,8 @@ BoxEdit *addBox(QWidget *parent, const char *name, TwipsRect r, const QFont &fon
                 Qt::Alignment alignment = Qt::AlignCenter);
 // A label that sizes itself to its caption, its left edge fixed.
 QLabel *addLabel(QWidget *parent, const char *name, TwipsRect r, const QString &caption = {});
+// A field in the boxes' colours that sizes itself to its text, its left edge fixed.
+QLabel *addField(QWidget *parent, const char *name, TwipsRect r);
 LineWidget *addLine(QWidget *parent, const char *name, int x1, int y, int x2, int thickness,
                     LineWidget::Thickness drawn = LineWidget::Thickness::Centred);
 

@@ -42,8 +42,12 @@ void LineWidget::setColor(const QColor &color)
 // surely covers), and the line starts at the device row nearest its top.
 void LineWidget::paintEvent(QPaintEvent *)
 {
-    QColor color = palette().color(QPalette::WindowText);
-    if (m_blackOnLight && palette().color(QPalette::Window).lightness() > color.lightness())
+    // In the active window's colours also while another window is active:
+    // some themes grey the inactive window's text, and a fraction bar is
+    // part of the number.
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    QColor color = palette().color(group, QPalette::WindowText);
+    if (m_blackOnLight && palette().color(group, QPalette::Window).lightness() > color.lightness())
         color = Qt::black;
     const qreal ratio = devicePixelRatioF();
     const qreal top = mapTo(window(), QPoint()).y() * ratio;
