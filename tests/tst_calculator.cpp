@@ -313,8 +313,6 @@ private slots:
                 }
                 QCOMPARE(label("Image1")->grab().toImage(), label("imgDiv")->grab().toImage());
                 QCOMPARE(box("txtWholeNum")->palette().color(QPalette::Base), desktop.color(QPalette::Button)); // it blends in
-                for (const char *name : {"txtN1", "txtD1", "txtN2", "txtD2"}) // the boxes to type in stand out
-                    QVERIFY2(contrast(box(name)->grab().toImage().pixelColor(QPoint(3, 3) * qApp->devicePixelRatio()), desktop.color(QPalette::Window)) >= 1.1, name);
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
