@@ -9,7 +9,7 @@ BUILD_DIR := build
 # compositor about title bars, python3 for the crafted help files of the
 # tests, and for the start-up test weston (headless), Xvfb and Qt's Wayland
 # platform. chmlib, which the help viewer reads with, is in third_party/.
-PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libchm-dev libwayland-dev \
+PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libwayland-dev python3 \
              fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind \
              weston xvfb xauth qt6-wayland
 # To run: Qt's Wayland platform, for a Wayland session without an X server.
