@@ -89,8 +89,9 @@ void placeOver(QWidget *window, const QWidget *other)
         if (over)
             centreOver(window, over);
     };
-    if (auto *known = window->findChild<PlaceWhenFrameKnown *>(QStringLiteral("placeWhenFrameKnown")))
-        known->replace(placement);
+    // Found by its name: the class has no meta-object of its own to find it by.
+    if (QObject *known = window->findChild<QObject *>(QStringLiteral("placeWhenFrameKnown"), Qt::FindDirectChildrenOnly))
+        static_cast<PlaceWhenFrameKnown *>(known)->replace(placement);
     else
         new PlaceWhenFrameKnown(window, placement);
     centreOver(window, other);
