@@ -34,6 +34,9 @@ void CompiledHelpViewer::open(const QString &path, QWidget *from)
     if (!m_window->isVisible() && from)
         placeOver(m_window.get(), from);
     bringForward(m_window.get());
+    // The open topic named as the viewer comes up, also where a screen
+    // reader does not read the page that takes the focus.
+    m_window->announceTitle();
 }
 
 void CompiledHelpViewer::close()

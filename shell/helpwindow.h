@@ -65,14 +65,14 @@ public:
 
 public slots:
     void showDefaultTopic();
+    // Tells a screen reader the title of the page now shown.
+    void announceTitle();
 
 private slots:
     void showChosenTopic(QTreeWidgetItem *item);
     void followLink(const QUrl &url);
     void markTopicShown(const QUrl &url);
     void refusePage(const QUrl &url);
-    // Tells a screen reader the title of the page now shown.
-    void announceTitle();
     // Tells a screen reader the link Tab reached.
     void announceLink(const QString &text);
 
