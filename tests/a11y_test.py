@@ -34,8 +34,8 @@ STEPS = """ | First fraction, numerator text. | First fraction, numerator; First
     F1 | Zarnith Help frame … notification Zarnith | Contents; Help page
     Tab | notification link The calculator window.
     Tab Tab | notification link nearest sixty-fourth.
-    Return | Contents tree The nearest sixty-fourth. notification The nearest sixty-fourth.
-    alt+Left | Zarnith expanded.
+    Return | notification The nearest sixty-fourth.
+    alt+Left | notification Zarnith.
     alt+Right | notification The nearest sixty-fourth.
     Escape | Decimals frame."""
 

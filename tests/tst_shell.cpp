@@ -313,6 +313,8 @@ private slots:
             contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
         QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
         QCOMPARE(viewer()->ui().contents->topLevelItemCount(), 1); // the pages under the first
+        for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it) // a reader reads none of them as expanded
+            QCOMPARE((*it)->isExpanded(), (*it)->childCount() > 0);
         QVERIFY(viewer()->height() > 20 * viewer()->fontMetrics().height()); // room to read a page
         m_app->endProgram();
         QVERIFY(!viewer()->isVisible()); // it goes with the program
