@@ -2,17 +2,8 @@
 
 #include "errors.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QApplication>
-#include <QColor>
-#include <QContextMenuEvent>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <algorithm>
 #include <cmath>

@@ -8,15 +8,8 @@
 #include "linewidget.h"
 #include "placement.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QStyle>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace zarnith;
 using namespace zarnith::test;
@@ -86,7 +79,6 @@ class TestCalculator : public QObject {
     Q_OBJECT
 private slots:
     void init() { m_window = std::make_unique<Form1>(m_engine); QVERIFY(showActive(m_window.get())); }
-
     void cleanup() { m_window.reset(); }
     void operations_data() { addCases(kOperations); }
     void operations()
@@ -135,7 +127,6 @@ private slots:
         const int last = whole->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
         QVERIFY(first > 0 && last < whole->width() && qAbs(first - (whole->width() - last)) <= 3);
     }
-
     void signFollowsThePointer()
     {
         for (const char *op : {"+", "-", "÷", "×", "Clear"}) {
@@ -146,7 +137,6 @@ private slots:
             QCOMPARE(label("Image1")->accessibleName(), label(kSigns[kSigns.contains(op) ? op : "×"].second)->accessibleName());
         }
     }
-
     // Typing and pasting stop at each box's limit, with a beep for each
     // refusal; what the program writes is shown whole, in a smaller size of
     // the box's font while it is long.
@@ -192,7 +182,6 @@ private slots:
         QTest::keyClicks(whole, "345");
         QCOMPARE(whole->text(), "993");
     }
-
     void escapeClears()
     {
         enter("3/4 1/2");
@@ -218,7 +207,6 @@ private slots:
         for (QWidget *w : m_window->findChildren<QWidget *>()) // what the reader is told takes no room
             QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
     }
-
     // A right click on any result field offers Copy: the answer whole.
     void copyFromTheResultFields()
     {
@@ -230,7 +218,6 @@ private slots:
             QCOMPARE(QApplication::clipboard()->text(), "1 1/4");
         }
     }
-
     // Tab reaches the result last, framed while it has the focus, the boxes
     // and buttons in their order before it.
     void resultReachedWithTab()
@@ -247,7 +234,6 @@ private slots:
         }
         QCOMPARE(walk.join(u' '), "txtN1 txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal lblAnswer txtN1");
     }
-
     void names()
     {
         // Every control carries its name, and one a person can reach tells a
@@ -258,7 +244,6 @@ private slots:
         }
         QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible);
     }
-
     // A screen reader takes a menu entry's name and its key binding ("access
     // key;path;shortcut") and says the shortcut; pressing it runs the entry.
     void menuEntriesAsRead()
@@ -286,7 +271,6 @@ private slots:
         face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(result(), "0 5/6");
     }
-
     void picturesOnLightAndDark_data() { addCases(kSymbols); }
     // Each symbol stands out from its background on a light and a dark desktop,
     // started in it or switched to it while the program runs, drawn at the
@@ -329,7 +313,6 @@ private slots:
         QCOMPARE(button("+")->cursor().hotSpot(), QPoint(12, 1));
         QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
-
 private:
     QLineEdit *box(const char *name) const { return named<QLineEdit>(m_window.get(), name); }
     QPushButton *button(const QString &sign) const { return named<QPushButton>(m_window.get(), "cmd" + kSigns.value(sign, {sign, {}}).first); }
@@ -342,12 +325,10 @@ private:
         for (int i = 0; i < 4; ++i)
             typeInto(box(QStringList{"txtN1", "txtD1", "txtN2", "txtD2"}[i].toLatin1()), typed[i]);
     }
-
     QString result() const { return box("txtWholeNum")->text() + u' ' + label("txtN3")->text() + u'/' + label("txtD3")->text(); }
     // The picture the operator sign shows (0: none yet), and a sign's own.
     qint64 sign() const { return label("Image1")->pixmap().isNull() ? 0 : label("Image1")->pixmap().cacheKey(); }
     qint64 picture(const QString &sign) const { return label(kSigns[sign].second)->pixmap().cacheKey(); }
-
     Module1 m_engine;
     std::unique_ptr<Form1> m_window;
 };

@@ -6,14 +6,8 @@
 #include "harness.h"
 #include "module1.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStyle>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <array>
 
@@ -128,9 +122,7 @@ private slots:
         m_window = std::make_unique<FrmFract>(m_engine);
         QVERIFY(showActive(m_window.get()));
     }
-
     void cleanup() { m_window.reset(); QLocale::setDefault(QLocale::c()); QApplication::setPalette(QApplication::style()->standardPalette()); }
-
     void scenarios_data() { addCases(kScenarios, {"", "de: "}); }
     void scenarios()
     {
@@ -174,7 +166,6 @@ private slots:
             QCOMPARE(QApplication::clipboard()->text(), c[5] == u"_" ? "held" : local(c[5]));
         }
     }
-
     void loadAndKeys()
     {
         // The load: 0 in three boxes, the engine's result denominator 0, the
@@ -191,7 +182,6 @@ private slots:
             QTest::keyClick(box("txtDenominator"), key);
         QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
     }
-
     void boxesStandOut_data() { addCases(kDesktops); }
     // Every box and the empty field of the nearest sixty-fourth stand out from the window, their text readable.
     void boxesStandOut()
@@ -210,7 +200,6 @@ private slots:
             QCOMPARE(shown == desktop.base().color(), c[1] == u"own");
         }
     }
-
     void looks()
     {
         typeInto(box("txtDecimal"), "0.5");
@@ -261,13 +250,11 @@ private slots:
         press("cmdResult1");
         QCOMPARE(m_window->varWholeNum.toText(), "2.75");
     }
-
 private:
     QLineEdit *box(const QString &name) const { return named<QLineEdit>(m_window.get(), name); }
     void press(const char *button) { QTest::mouseClick(named<QPushButton>(m_window.get(), button), Qt::LeftButton); }
     // Box i of kBoxes, or (i = 4) the nearest sixty-fourth.
     QString shown(int i) const { return i < 4 ? box(kBoxes[i])->text() : named<QLabel>(m_window.get(), "Label2")->text(); }
-
     Module1 m_engine;
     std::unique_ptr<FrmFract> m_window;
 };

@@ -165,7 +165,6 @@ private slots:
         if (!number || got.toDouble(&numeric[0]) != expected.toDouble(&numeric[1]) || !numeric[0] || !numeric[1])
             QCOMPARE(got, expected);
     }
-
     void floatsAndVariants()
     {
         // The float range ends half a unit past the largest float, where
@@ -198,7 +197,6 @@ private slots:
                                     outcome([] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); })};
         QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
     }
-
     void writeOrderAndState()
     {
         Writes display;
@@ -214,7 +212,6 @@ private slots:
         QCOMPARE(engine.varResultWhole.kind(), Variant::Kind::Int16);
         QCOMPARE(engine.varResultQuotient.number(), 2.5);
     }
-
     // Random fractions as short as the boxes allow, through all four
     // operations, against 64-bit integers and std::gcd.
     void againstExactArithmetic()

@@ -13,9 +13,7 @@
 #include "numbers.h"
 #include "sixtyfourths.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include <cfloat>
 #include <cmath>
