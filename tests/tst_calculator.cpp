@@ -7,6 +7,7 @@
 #include "harness.h"
 #include "linewidget.h"
 #include "placement.h"
+#include "titlebar.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -270,6 +271,50 @@ private slots:
         enter("1/2 1/3");
         face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(result(), "0 5/6");
+    }
+    // Where the windows draw their own title bars (Wayland, no compositor's): one across the top, the
+    // caption centred in bold, in the highlight's colours while the window is active and the buttons'
+    // otherwise, a line below; a message box has one too.
+    void ownTitleBar()
+    {
+        const auto notWanted = qScopeGuard([] { TitleBar::setWanted(false); });
+        TitleBar::setWanted(true);
+        QPalette colours = QApplication::palette();
+        const QList<std::pair<QPalette::ColorRole, QRgb>> roles = {{QPalette::Highlight, 0x0000c0}, {QPalette::HighlightedText, 0xffffff},
+            {QPalette::Button, 0xd0d0d0}, {QPalette::ButtonText, 0x000000}, {QPalette::Mid, 0x808080}, {QPalette::WindowText, 0xc00000}};
+        for (const auto &[role, rgb] : roles)
+            colours.setColor(role, QColor(rgb));
+        QApplication::setPalette(colours);
+        init();
+        TitleBar::addTo(m_window.get()); // as the platform gives it
+        auto *bar = named<QWidget>(m_window.get(), "titleBar");
+        QVERIFY(bar);
+        QCOMPARE(bar->geometry(), QRect(0, 0, m_window->width(), bar->height()));
+        QFont bold = bar->font();
+        bold.setBold(true);
+        const int captionWidth = QFontMetrics(bold).tightBoundingRect(m_window->windowTitle()).width();
+        QWidget other;
+        for (QWidget *active : {static_cast<QWidget *>(m_window.get()), &other}) {
+            QVERIFY(showActive(active));
+            const QImage image = bar->grab().toImage();
+            const QColor paper = image.pixelColor(1, 1), ink = colours.color(active == &other ? QPalette::ButtonText : QPalette::HighlightedText);
+            QCOMPARE(paper, colours.color(active == &other ? QPalette::Button : QPalette::Highlight));
+            QCOMPARE(image.pixelColor(1, image.height() - 1), colours.color(QPalette::Mid));
+            int left = image.width(), right = 0, strongest = 0;
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+                for (int y = 0; y < image.height() - 1; ++y) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c != paper)
+                        std::tie(left, right) = std::pair(qMin(left, x), qMax(right, x));
+                    strongest = qMax(strongest, qRound(contrast(c, paper) * 100));
+                }
+            }
+            QCOMPARE(strongest, qRound(contrast(ink, paper) * 100)); // the caption in the text colour
+            QVERIFY2(qAbs(right - left + 1 - captionWidth) <= 2, qPrintable(QString::number(right - left + 1))); // in bold
+        }
+        QCOMPARE(messagesDuring([&] { click(button("+")); }, [] { QVERIFY(QApplication::activeModalWidget()->findChild<QWidget *>("titleBar")); }),
+                 QStringList{"FILL ALL BOXES"});
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
     void picturesOnLightAndDark_data() { addCases(kSymbols); }
     // Each symbol stands out from its background on a light and a dark desktop,

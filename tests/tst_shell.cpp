@@ -176,6 +176,8 @@ private slots:
         QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text() + u'|' + box->ui().lblVersion->accessibleName(),
                  "Zarnith|Version 8.0|Zarnith version 8.0"); // as a screen reader reads it
         QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
+        for (const char *picture : {"Image1", "Image2"}) // the program's icon, the picture
+            QVERIFY(!named<QLabel>(box, picture)->pixmap().isNull());
         QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);
         // The calculator keeps taking input; a second About brings the same box
         // forward, where it was; it closes with the program.
@@ -311,8 +313,11 @@ private slots:
     {
         const QString start = QDir::currentPath();
         QVERIFY(QDir::setCurrent(QFileInfo(ZARNITH_HELP_FILE).path()));
+        const QRect screen = calculator().screen()->availableGeometry();
+        calculator().move(screen.bottomRight() - QPoint(100, 100)); // the viewer over it stays on the screen
         QTest::keyClick(&calculator(), Qt::Key_F1);
         QVERIFY(QDir::setCurrent(start) && viewer());
+        QTRY_COMPARE(viewer()->frameGeometry().bottomRight(), screen.bottomRight());
         HelpPage *page = viewer()->ui().page;
         viewer()->resize(24 * page->fontMetrics().height(), viewer()->height()); // its paragraphs wrap
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(page);
