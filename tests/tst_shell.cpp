@@ -178,6 +178,10 @@ private slots:
         QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
         for (const char *picture : {"Image1", "Image2"}) // the program's icon, the picture
             QVERIFY(!named<QLabel>(box, picture)->pixmap().isNull());
+        for (QLabel *line : {box->ui().lblTitle, box->ui().lblVersion, box->ui().Label3, box->ui().lblDisclaimer}) { // lines that stand out on black
+            QVERIFY2(contrast(line->palette().color(QPalette::WindowText), Qt::black) > 7, qPrintable(line->text()));
+            QVERIFY(line == box->ui().lblVersion || line == box->ui().Label3 || qAbs(line->geometry().center().x() - box->width() / 2) <= 3); // centred
+        }
         QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);
         // The calculator keeps taking input; a second About brings the same box
         // forward, where it was; it closes with the program.
