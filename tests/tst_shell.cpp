@@ -14,6 +14,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+
 using namespace zarnith;
 using namespace zarnith::test;
 
@@ -33,6 +36,17 @@ const char *const kHelpFolders = R"(
     the build folder | the viewer, captioned Zarnith Help
     an empty folder  | Cannot open the file: {folder}/Zarnith.chm
     /                | Cannot open the file: //Zarnith.chm
+)";
+
+// A DISPLAY value | whether an X server is taken to answer there (the test listens at display 987).
+const char *const kDisplays = R"(
+    :987          | yes
+    unix:987.0    | yes
+    :986          | no
+    unix:986      | no
+    host.example:0 | yes
+    :x            | no
+    _             | no
 )";
 
 // A crafted help file (tests/hostile_help.py writes one for each case, in a
@@ -416,6 +430,17 @@ private slots:
         typeInto(named<QLineEdit>(&calculator(), "txtN1"), "3");
         QCOMPARE(named<QLineEdit>(&calculator(), "txtN1")->text(), "3");
         QVERIFY(openDecimals());
+    }
+    void xServer_data() { addCases(kDisplays); }
+    void xServer()
+    {
+        QFETCH(QString, line);
+        const QStringList c = columns(line, 2);
+        const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto closed = qScopeGuard([server] { ::close(server); });
+        sockaddr_un at{AF_UNIX, "\0/tmp/.X11-unix/X987"}; // in the abstract namespace, as X servers listen
+        QVERIFY(::bind(server, reinterpret_cast<sockaddr *>(&at), sizeof(sa_family_t) + 20) == 0 && ::listen(server, 1) == 0);
+        QCOMPARE(xServerReachable(c[0] == u"_" ? QByteArray() : c[0].toLatin1()) ? "yes" : "no", c[1]);
     }
     void platformChosen()
     {
