@@ -1,12 +1,7 @@
 #!/usr/bin/python3
-"""Writes damaged and hostile help files, one folder per case, each holding a
-Zarnith.chm (and the local files it points at, which must never be
-read). hostile_help.py OUTPUT_FOLDER
-
-The files are written in the compiled help format directly: a header, a
-directory of one listing page, and the objects uncompressed after it;
-cases about compression add the compressed section's control data and
-reset table with the faults they name."""
+"""Writes damaged and hostile help files, one folder per case, each holding a Zarnith.chm (and the local
+files it points at, which must never be read): a header, a directory of one listing page and the objects
+uncompressed, or a compressed section with the faults a case names. hostile_help.py OUTPUT_FOLDER"""
 import os, struct, sys, zlib
 
 BLOCK = 0x1000  # directory page length
@@ -40,10 +35,8 @@ def system_record(title, topic="index.html", contents="contents.hhc"):
     return record
 
 def chm(objects, compressed=(), lzx=None, block_len=BLOCK, pages=None, root=-1, head=0):
-    """objects: name -> bytes, stored uncompressed; compressed: names stored
-    in the compressed section (their bytes are given by lzx["content"]);
-    lzx: the control data and reset table fields; pages: directory pages
-    in place of the one listing page of every object."""
+    """objects: name -> bytes, uncompressed; compressed: names in the compressed section (lzx["content"]);
+    lzx: control data and reset table fields; pages: directory pages instead of one listing every object."""
     objects = dict(objects)
     if lzx is not None:
         objects["::DataSpace/Storage/MSCompressed/ControlData"] = struct.pack(

@@ -356,6 +356,7 @@ private slots:
         const QImage hand = button("+")->cursor().pixmap().toImage();
         QCOMPARE(hand.size(), QSize(32, 32) * ratio);
         QCOMPARE(button("+")->cursor().hotSpot(), QPoint(12, 1));
+        QCOMPARE(button("+")->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}})); // a sign drawn at two sizes
         QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
 private:

@@ -190,6 +190,8 @@ private slots:
         QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text() + u'|' + box->ui().lblVersion->accessibleName(),
                  "Zarnith|Version 8.0|Zarnith version 8.0"); // as a screen reader reads it
         QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
+        QCOMPARE(box->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}})); // for task bars
+        QCOMPARE(named<QWidget>(box, "Line2")->y(), named<QWidget>(box, "Line1_0")->y()); // the rule's white edge on its top
         for (const char *picture : {"Image1", "Image2"}) // the program's icon, the picture
             QVERIFY(!named<QLabel>(box, picture)->pixmap().isNull());
         for (QLabel *line : {box->ui().lblTitle, box->ui().lblVersion, box->ui().Label3, box->ui().lblDisclaimer}) { // lines that stand out on black
