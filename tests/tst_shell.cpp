@@ -470,6 +470,9 @@ private slots:
             QTest::qWait(300);
             QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
             QTRY_COMPARE(w->size(), size);
+            w->windowHandle()->resize(size + QSize(40, 40)); // its edge dragged: back to its size
+            QTest::qWait(300);
+            QTRY_COMPARE(w->size(), size);
         }
     }
 private:
