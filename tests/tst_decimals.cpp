@@ -228,6 +228,19 @@ private slots:
             }
             QVERIFY2(rows.contains(QRegularExpression("#\\.\\.+#")), name);
         }
+        // A frame's etched border runs through the middle of its caption, which shows whole.
+        for (const char *name : {"Frame2", "Frame3"}) {
+            auto *frame = named<QGroupBox>(m_window.get(), name);
+            const QImage image = frame->grab().toImage();
+            const int x = image.width() - 8, middle = frame->fontMetrics().height() / 2;
+            int top = 0;
+            while (image.pixelColor(x, top) == image.pixelColor(x, image.height() / 2))
+                ++top;
+            const QImage caption = image.copy(8, 0, frame->fontMetrics().horizontalAdvance(frame->title()) + 4, middle * 2);
+            QImage blank = caption;
+            blank.fill(image.pixelColor(x, image.height() / 2));
+            QVERIFY2(top == middle && caption != blank, name);
+        }
         // The lines stand black on a light window, in its text colour on a dark one, also while
         // another window is active (some themes grey the text then).
         auto *line = named<QWidget>(m_window.get(), "Line1");
