@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "frmfract.h"
 #include "harness.h"
+#include "helpfile.h"
 #include "helpwindow.h"
 #include "openedfiles.h"
 #include "platform.h"
@@ -365,6 +366,20 @@ private slots:
             QVERIFY(box.width() < box.height());
             QCOMPARE(text->offsetAtPoint(box.topLeft() + QPoint(1, box.height() / 2)), at);
         }
+    }
+    // Each opening and each page has its read time: spent, the file reads nothing more until a page starts.
+    void readTime()
+    {
+        HelpFile file;
+        QVERIFY(file.open(m_crafted.filePath("links of every scheme/Zarnith.chm")));
+        QElapsedTimer clock;
+        clock.start();
+        while (!file.read("/big.html", 2 << 20).isEmpty() && clock.elapsed() < 5000) {} // 1 MB a time
+        QVERIFY2(clock.elapsed() >= HelpBounds::kReadMilliseconds && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        HelpPage page;
+        page.setFile(&file);
+        page.setSource(helpTopicUrl("second.html"));
+        QCOMPARE(page.documentTitle(), "Second");
     }
     // The platform desktops.sh expects chosen. On Wayland alone (weston draws
     // no title bars) each fixed window has its own, with no maximise box,
