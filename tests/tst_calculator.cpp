@@ -128,16 +128,6 @@ private slots:
         const int last = whole->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
         QVERIFY(first > 0 && last < whole->width() && qAbs(first - (whole->width() - last)) <= 3);
     }
-    void signFollowsThePointer()
-    {
-        for (const char *op : {"+", "-", "÷", "×", "Clear"}) {
-            QTest::mouseMove(button(op), QPoint(5, 5));
-            QTest::mouseMove(button(op), QPoint(10, 10));
-            QTest::mouseMove(box("txtN1"), QPoint(5, 5)); // leaving restores nothing
-            QCOMPARE(sign(), picture(kSigns.contains(op) ? op : "×"));
-            QCOMPARE(label("Image1")->accessibleName(), label(kSigns[kSigns.contains(op) ? op : "×"].second)->accessibleName());
-        }
-    }
     // Typing and pasting stop at each box's limit, with a beep for each
     // refusal; what the program writes is shown whole, in a smaller size of
     // the box's font while it is long.
