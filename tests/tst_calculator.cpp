@@ -196,7 +196,7 @@ private slots:
             QCOMPARE(spoken(m_window.get()), "Cleared");
         }
         for (QWidget *w : m_window->findChildren<QWidget *>()) // what the reader is told takes no room
-            QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isEmpty());
+            QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isNull());
     }
     // A right click on any result field offers Copy: the answer whole.
     void copyFromTheResultFields()
@@ -307,6 +307,12 @@ private slots:
         QCOMPARE(messagesDuring([&] { click(button("+")); }, [] { QVERIFY(QApplication::activeModalWidget()->findChild<QWidget *>("titleBar")); }),
                  QStringList{"FILL ALL BOXES"});
         QApplication::setPalette(QApplication::style()->standardPalette());
+        QWidget fixed; // a window without a layout: its bar follows its width
+        fixed.resize(200, 100);
+        TitleBar::addTo(&fixed);
+        QVERIFY(showActive(&fixed));
+        fixed.setFixedWidth(240);
+        QTRY_COMPARE(fixed.findChild<QWidget *>("titleBar")->width(), 240);
     }
     void picturesOnLightAndDark_data() { addCases(kSymbols); }
     // Each symbol stands out from its background on a light and a dark desktop,
