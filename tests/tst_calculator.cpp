@@ -269,7 +269,10 @@ private slots:
     // otherwise, a line below; a message box has one too.
     void ownTitleBar()
     {
-        const auto notWanted = qScopeGuard([] { TitleBar::setWanted(false); });
+        const auto restored = qScopeGuard([] { // also when a check fails
+            TitleBar::setWanted(false);
+            QApplication::setPalette(QApplication::style()->standardPalette());
+        });
         TitleBar::setWanted(true);
         QPalette colours = QApplication::palette();
         const QList<std::pair<QPalette::ColorRole, QRgb>> roles = {{QPalette::Highlight, 0x0000c0}, {QPalette::HighlightedText, 0xffffff},
@@ -296,8 +299,10 @@ private slots:
             for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
                 for (int y = 0; y < image.height() - 2; ++y) { // above the line below
                     const QColor c = image.pixelColor(x, y);
-                    if (c != paper)
-                        std::tie(left, right) = std::pair(qMin(left, x), qMax(right, x));
+                    if (c != paper) {
+                        left = qMin(left, x);
+                        right = qMax(right, x);
+                    }
                     strongest = qMax(strongest, qRound(contrast(c, paper) * 100));
                 }
             }
@@ -306,7 +311,6 @@ private slots:
         }
         QCOMPARE(messagesDuring([&] { click(button("+")); }, [] { QVERIFY(QApplication::activeModalWidget()->findChild<QWidget *>("titleBar")); }),
                  QStringList{"FILL ALL BOXES"});
-        QApplication::setPalette(QApplication::style()->standardPalette());
         QWidget fixed; // a window without a layout: its bar follows its width
         fixed.resize(200, 100);
         TitleBar::addTo(&fixed);
