@@ -15,6 +15,8 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libway
 # To run: Qt's Wayland platform, for a Wayland session without an X server.
 RUN_PACKAGES := qt6-wayland
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# The version, as the project states it once: project(zarnith VERSION ...).
+VERSION   := $(shell sed -n 's/^project.zarnith VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 .PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 clean
 
@@ -113,7 +115,7 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_runner $(BENCH_DIR)/bench/bench_startup_zarnith \
 	  $(BENCH_DIR)/bench/bench_startup_baseline $(BENCH_DIR)/bench/bench_commands bench/results.md
 
-# The Debian package zarnith_8.0_amd64.deb, installed under /usr.
+# The Debian package zarnith_$(VERSION)_<architecture>.deb, installed under /usr.
 PACKAGE_DIR      := build-package
 PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream file
 package: deps
@@ -126,7 +128,7 @@ package: deps
 # Checks the package (lintian, the validators), installs it, starts the
 # installed program headless, and removes it again.
 test-package: package
-	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_8.0_amd64.deb
+	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_$(VERSION)_$$(dpkg --print-architecture).deb
 
 # The README's make test and make test-a11y again on a Debian 13 system that
 # debootstrap builds in build-debian13/root (reused when present), as root.

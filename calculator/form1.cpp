@@ -2,15 +2,15 @@
 
 #include "answerlabel.h"
 #include "boxedit.h"
-#include "errors.h"
 #include "formkit.h"
 #include "linewidget.h"
+#include "numbers.h"
 #include "pictures.h"
 #include "placement.h"
 #include "screenreader.h"
 
 #include <QAction>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,7 +22,7 @@ struct Form1::Operation {
     QPushButton *Form1Ui::*button;
     QAction *Form1Ui::*menuEntry;
     PictureLabel *Form1Ui::*picture;
-    void (Module1::*routine)(const Variant &, const Variant &);
+    Result<MixedNumber> (Module1::*routine)(const Fraction &, const Fraction &);
 };
 
 const Form1::Operation Form1::kOperations[4] = {
@@ -32,12 +32,11 @@ const Form1::Operation Form1::kOperations[4] = {
     {&Form1Ui::cmdDivide, &Form1Ui::mnuDivide, &Form1Ui::imgDiv, &Module1::DivideFractions},
 };
 
-Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
+Form1::Form1(Module1 &engine, QWidget *parent) : WorkingWindow(parent), m_engine(engine)
 {
     m_ui.setupUi(this);
     m_resultFont = m_ui.txtN3->font();
-    m_engine.setDisplay(this);
-    new WindowShortcutsFirst(this);
+    setCommonEntries({m_ui.mnuExit, m_ui.mnuContents, m_ui.mnuAbout, false, m_ui.copyKey, m_ui.lblAnswer});
 
     for (const Operation &operation : kOperations) {
         QPushButton *button = m_ui.*operation.button;
@@ -53,33 +52,33 @@ Form1::Form1(Module1 &engine, QWidget *parent) : QMainWindow(parent), m_engine(e
     }
     connect(m_ui.cmdClear, &QPushButton::clicked, this, &Form1::clear);
     connect(m_ui.cancelKey, &QAction::triggered, m_ui.cmdClear, &QPushButton::click);
-    connect(m_ui.copyKey, &QAction::triggered, this, &Form1::copyAnswer);
-    connect(m_ui.cmdDecimal, &QPushButton::clicked, this, &Form1::decimalRequested);
+    connect(m_ui.cmdDecimal, &QPushButton::clicked, this, &Form1::otherWindowRequested);
     connect(m_ui.mnuDecimal, &QAction::triggered, m_ui.cmdDecimal, &QPushButton::click);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &Form1::exitProgram);
-    connect(m_ui.mnuAbout, &QAction::triggered, this, &Form1::aboutRequested);
-    connect(m_ui.mnuContents, &QAction::triggered, this, &Form1::contentsRequested);
 }
 
-// The first fraction goes to the engine's result state as the boxes' texts,
-// the second as arguments. Any error, wherever it arises, abandons the rest
-// and leaves the result fields and the bar as they were.
+// Any error, from a box that holds no whole number to a result beyond the
+// engine's range, leaves the result fields and the bar as they were.
 void Form1::runOperation(const Operation &operation)
 {
-    try {
-        m_engine.ResetResult();
-        m_engine.varResultNumerator = Variant::text(m_ui.txtN1->text());
-        m_engine.varResultDenominator = Variant::text(m_ui.txtD1->text());
-        const Variant numerator2 = Variant::text(m_ui.txtN2->text());
-        const Variant denominator2 = Variant::text(m_ui.txtD2->text());
-        (m_engine.*operation.routine)(numerator2, denominator2);
-        placeResultBar();
-        const QString answer = spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtN3->text(), m_ui.txtD3->text());
-        m_ui.lblAnswer->setAnswer(answer);
-        announce(this, answer);
-    } catch (const EngineError &) {
+    const Result<MixedNumber> result = calculate(operation);
+    if (!result) {
         showMessage(this, QStringLiteral("FILL ALL BOXES"));
+        return;
     }
+    showResult(doubleToText(result->whole), doubleToText(result->numerator), doubleToText(result->denominator));
+    placeResultBar();
+    tellAnswer(spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtN3->text(), m_ui.txtD3->text()));
+}
+
+Result<MixedNumber> Form1::calculate(const Operation &operation)
+{
+    const Result<Fraction> first = readFraction(m_ui.txtN1->text(), m_ui.txtD1->text());
+    if (!first)
+        return first.error();
+    const Result<Fraction> second = readFraction(m_ui.txtN2->text(), m_ui.txtD2->text());
+    if (!second)
+        return second.error();
+    return (m_engine.*operation.routine)(*first, *second);
 }
 
 void Form1::showOperator(const Operation &operation)
@@ -87,6 +86,25 @@ void Form1::showOperator(const Operation &operation)
     const PictureLabel *picture = m_ui.*operation.picture;
     m_ui.Image1->setPicture(picture->picture());
     m_ui.Image1->setAccessibleName(picture->accessibleName());
+}
+
+// The result's numerator, denominator and whole part, in this order.
+void Form1::showResult(const QString &whole, const QString &numerator, const QString &denominator)
+{
+    showResultLabel(m_ui.txtN3, numerator);
+    showResultLabel(m_ui.txtD3, denominator);
+    m_ui.txtWholeNum->setProgramText(whole);
+}
+
+// A result label sizes itself to its caption, its left edge fixed. A
+// caption that would pass the window's right edge is set in a smaller size
+// of the label's font, so that the number shows whole.
+void Form1::showResultLabel(QLabel *label, const QString &text)
+{
+    const int room = label->parentWidget()->width() - label->x() - 1;
+    label->setText(text);
+    label->setFont(fittedFont(m_resultFont, text, room));
+    label->adjustSize();
 }
 
 // The bar ends at the right edge of the denominator, which has just sized
@@ -101,30 +119,9 @@ void Form1::clear()
 {
     for (BoxEdit *box : {m_ui.txtN1, m_ui.txtD1, m_ui.txtN2, m_ui.txtD2})
         box->setProgramText(QString());
-    showNumerator(QString());
-    showDenominator(QString());
-    showWhole(QString());
+    showResult(QString(), QString(), QString());
     m_engine.ResetResult();
-    m_ui.lblAnswer->setAnswer(QString());
-    announce(this, QStringLiteral("Cleared"));
-}
-
-// Ctrl+C and the result fields' Copy: the answer as "1 1/4", "-3/2" or
-// "0", unless text is selected in a box.
-void Form1::copyAnswer()
-{
-    copySelectionOrAnswer(m_ui.lblAnswer->answer());
-}
-
-void Form1::exitProgram()
-{
-    close();
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit unloading();
+    tellCleared();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -137,33 +134,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
                 showOperator(operation);
         }
     }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::showNumerator(const QString &text)
-{
-    showResultLabel(m_ui.txtN3, text);
-}
-
-void Form1::showDenominator(const QString &text)
-{
-    showResultLabel(m_ui.txtD3, text);
-}
-
-// A result label sizes itself to its caption, its left edge fixed. A
-// caption that would pass the window's right edge is set in a smaller size
-// of the label's font, so that the number shows whole.
-void Form1::showResultLabel(QLabel *label, const QString &text)
-{
-    const int room = label->parentWidget()->width() - label->x() - 1;
-    label->setText(text);
-    label->setFont(fittedFont(m_resultFont, text, room));
-    label->adjustSize();
-}
-
-void Form1::showWhole(const QString &text)
-{
-    m_ui.txtWholeNum->setProgramText(text);
+    return WorkingWindow::eventFilter(watched, event);
 }
 
 } // namespace zarnith

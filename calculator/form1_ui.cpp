@@ -2,6 +2,7 @@
 
 #include "answerlabel.h"
 #include "boxedit.h"
+#include "design.h"
 #include "formbuilder.h"
 #include "formkit.h"
 #include "linewidget.h"
@@ -32,7 +33,7 @@ QPushButton *pictureButton(QWidget *parent, const char *name, Picture picture, T
 {
     QPushButton *b = frameButton(parent, name, QString(), r);
     b->setIcon(pictureIcon(picture));
-    b->setIconSize(QSize(32, 32));
+    b->setIconSize(QSize(design::kPicturePixels, design::kPicturePixels));
     return b;
 }
 
@@ -53,7 +54,7 @@ PictureLabel *picture(QWidget *parent, const char *name, int left, int top, Pict
 void Form1Ui::setupUi(QMainWindow *window)
 {
     QWidget *client = setUpFixedWindow(window, "Form1", kApplicationTitle, 4628, 2743);
-    const QFont boxFont = dialogFont(8.83, true);
+    const QFont boxFont = dialogFont(design::kFractionPoints, true);
 
     // In the order in which the window defines them.
     Frame2 = addFrame(client, "Frame2", {30, 840, 4575, 90});
@@ -61,17 +62,19 @@ void Form1Ui::setupUi(QMainWindow *window)
     cmdDecimal = frameButton(Frame1, "cmdDecimal", "&Decimal", {1890, 870, 1155, 585});
     cmdClear = frameButton(Frame1, "cmdClear", "&Clear", {1890, 210, 1155, 585});
     for (QPushButton *b : {cmdDecimal, cmdClear})
-        b->setFont(dialogFont(12.23, true));
+        b->setFont(dialogFont(design::kLargePoints, true));
     cmdAdd = pictureButton(Frame1, "cmdAdd", Picture::Plus, {180, 210, 585, 585});
     cmdSubtract = pictureButton(Frame1, "cmdSubtract", Picture::Minus, {960, 210, 585, 585});
     cmdMultiply = pictureButton(Frame1, "cmdMultiply", Picture::Times, {960, 870, 585, 585});
     cmdDivide = pictureButton(Frame1, "cmdDivide", Picture::Divide, {180, 870, 585, 585});
 
-    txtWholeNum = addBox(client, "txtWholeNum", {2880, 240, 855, 555}, dialogFont(21.74, true), 3);
-    txtD2 = addBox(client, "txtD2", {1500, 570, 705, 285}, boxFont, 4);
-    txtN2 = addBox(client, "txtN2", {1500, 75, 705, 300}, boxFont, 3);
-    txtD1 = addBox(client, "txtD1", {90, 570, 705, 285}, boxFont, 4);
-    txtN1 = addBox(client, "txtN1", {90, 75, 705, 300}, boxFont, 3);
+    using namespace design;
+    txtWholeNum = addBox(client, "txtWholeNum", {2880, 240, 855, 555}, dialogFont(kWholeNumberPoints, true),
+                         kWholeNumberChars);
+    txtD2 = addBox(client, "txtD2", {1500, 570, 705, 285}, boxFont, kCalculatorDenominatorChars);
+    txtN2 = addBox(client, "txtN2", {1500, 75, 705, 300}, boxFont, kCalculatorNumeratorChars);
+    txtD1 = addBox(client, "txtD1", {90, 570, 705, 285}, boxFont, kCalculatorDenominatorChars);
+    txtN1 = addBox(client, "txtN1", {90, 75, 705, 300}, boxFont, kCalculatorNumeratorChars);
     // The whole number blends with the window; a click still edits it.
     txtWholeNum->setBlendsWithWindow();
     txtWholeNum->setFocusPolicy(Qt::ClickFocus);

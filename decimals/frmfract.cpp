@@ -2,37 +2,30 @@
 
 #include "answerlabel.h"
 #include "boxedit.h"
-#include "errors.h"
 #include "formkit.h"
 #include "module1.h"
 #include "numbers.h"
 #include "screenreader.h"
-#include "sixtyfourths.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-
-#include <cmath>
 
 namespace zarnith {
 
 namespace {
 
 const QString kKeepSmall = QStringLiteral("COME ON NOW... Keep those numbers small please.");
-
-// The decimal-to-fraction method works in ten-millionths.
-constexpr double kTenMillion = 10000000.0;
+const QString kNumbersOnly = QStringLiteral("Error.......Numbers Only");
 
 } // namespace
 
-FrmFract::FrmFract(Module1 &engine, QWidget *parent) : QMainWindow(parent)
+FrmFract::FrmFract(Module1 &engine, QWidget *parent) : WorkingWindow(parent)
 {
     m_ui.setupUi(this);
-    new WindowShortcutsFirst(this);
+    setCommonEntries({m_ui.mnuExit, m_ui.mnuContets, m_ui.mnuAbout, true, m_ui.copyKey, m_ui.lblAnswer});
     for (BoxEdit *box : {m_ui.txtWholeNum, m_ui.txtNumerator, m_ui.txtDenominator, m_ui.txtDecimal})
         box->setSelectAllOnFocus(true);
 
@@ -49,254 +42,138 @@ FrmFract::FrmFract(Module1 &engine, QWidget *parent) : QMainWindow(parent)
     };
     for (const auto &[entry, button] : presses)
         connect(entry, &QAction::triggered, button, &QPushButton::click);
-    connect(m_ui.mnuFractions, &QAction::triggered, this, &FrmFract::fractionsRequested);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &FrmFract::exitRequested);
-    connect(m_ui.mnuAbout, &QAction::triggered, this, &FrmFract::aboutRequested);
-    connect(m_ui.mnuContets, &QAction::triggered, this, &FrmFract::contentsRequested);
-    connect(m_ui.copyKey, &QAction::triggered, this, &FrmFract::copyAnswer);
+    connect(m_ui.mnuFractions, &QAction::triggered, this, &FrmFract::otherWindowRequested);
     connect(m_ui.copyApprox, &QAction::triggered, this, &FrmFract::copyNearestSixtyFourth);
     m_ui.Label1->installEventFilter(this);
 
-    resetWorkingValues();
     engine.varResultDenominator = Variant::int16(0);
     showWorkingValues();
 }
 
-void FrmFract::resetWorkingValues()
-{
-    varWholeNum = Variant::int16(0);
-    sngWholeParts = 0;
-    dblDecimal = 0;
-    sngNumerator = 0;
-    sngDenominator = 0;
-    sngWorkNumerator = 0;
-    sngWorkDenominator = 0;
-}
-
 void FrmFract::showWorkingValues()
 {
-    m_ui.txtNumerator->setProgramText(doubleToText(sngNumerator));
-    m_ui.txtDenominator->setProgramText(doubleToText(sngDenominator));
-    m_ui.txtWholeNum->setProgramText(varWholeNum.toText());
+    m_ui.txtNumerator->setProgramText(doubleToText(m_values.sngNumerator));
+    m_ui.txtDenominator->setProgramText(doubleToText(m_values.sngDenominator));
+    m_ui.txtWholeNum->setProgramText(m_values.varWholeNum.toText());
 }
 
-// Fraction to Decimal: w + n/d, the product w x d floored first. Only a
-// positive numerator over a positive denominator is converted, and the
-// nearest sixty-fourth of the decimal shown beside it. Otherwise nothing is
-// computed, and the decimal box and the nearest sixty-fourth are emptied, so
-// that no earlier answer stands beside the new fraction as if it were its.
+// Fraction to Decimal of the whole number and the fraction in the boxes.
+// An empty numerator or denominator does nothing; an empty whole number is
+// taken as 0 (and shows it).
 void FrmFract::fractionToDecimal()
 {
-    try {
-        const QString numerator = m_ui.txtNumerator->text();
-        const QString denominator = m_ui.txtDenominator->text();
-        if (numerator.isEmpty() || denominator.isEmpty())
-            return;
-        if (m_ui.txtWholeNum->text().isEmpty())
-            m_ui.txtWholeNum->setProgramText(QStringLiteral("0"));
-        const QString whole = m_ui.txtWholeNum->text();
-        varWholeNum = Variant::text(whole);
+    const QString numerator = m_ui.txtNumerator->text();
+    const QString denominator = m_ui.txtDenominator->text();
+    if (numerator.isEmpty() || denominator.isEmpty())
+        return;
+    if (m_ui.txtWholeNum->text().isEmpty())
+        m_ui.txtWholeNum->setProgramText(QStringLiteral("0"));
+    const QString whole = m_ui.txtWholeNum->text();
 
-        const std::pair<const QString &, const char *> checks[] = {
-            {numerator, "Numbers ONLY!  Check you Numerator"},
-            {denominator, "Numbers ONLY!  Check you Denominator"},
-            {whole, "Numbers ONLY!  Check you Whole Number"},
-        };
-        for (const auto &[text, message] : checks) {
-            if (!isNumericText(text)) {
-                showMessage(this, QString::fromLatin1(message));
-                return;
-            }
-        }
-
-        sngNumerator = textWithinSingleRange(numerator);
-        sngDenominator = textWithinSingleRange(denominator);
-        if (!(sngNumerator > 0 && sngDenominator > 0)) {
-            strApprox.clear();
-            m_ui.txtDecimal->setProgramText(QString());
-            showApprox();
-            m_ui.lblAnswer->setAnswer(QString());
+    const std::pair<const QString &, const char *> checks[] = {
+        {numerator, "Numbers ONLY!  Check you Numerator"},
+        {denominator, "Numbers ONLY!  Check you Denominator"},
+        {whole, "Numbers ONLY!  Check you Whole Number"},
+    };
+    for (const auto &[text, message] : checks) {
+        if (!isNumericText(text)) {
+            showMessage(this, QString::fromLatin1(message));
             return;
         }
-        const Variant product = varWholeNum * Variant::real(sngDenominator);
-        sngWholeParts = std::floor(withinSingleRange(product.number()));
-        dblDecimal = divide(Variant::real(sngWholeParts + sngNumerator), Variant::real(sngDenominator)).number();
-        m_ui.txtDecimal->setProgramText(decimalPatternText(dblDecimal));
-        decFract(Variant::real(dblDecimal));
+    }
+    const Result<double> w = textToDouble(whole), n = textToDouble(numerator), d = textToDouble(denominator);
+    if (!w || !n || !d) {
+        showMessage(this, kKeepSmall);
+        return;
+    }
+    const auto [values, decimal] = zarnith::fractionToDecimal(m_values, *w, *n, *d);
+    m_values = values;
+    if (!decimal) {
+        showMessage(this, kKeepSmall);
+        return;
+    }
+    const std::optional<double> &converted = *decimal;
+    m_ui.txtDecimal->setProgramText(converted ? decimalPatternText(*converted) : QString());
+    showApprox();
+    if (converted)
         announceConversion(m_ui.txtDecimal->text());
-    } catch (const EngineError &) {
-        showMessage(this, kKeepSmall);
-    }
+    else
+        tellAnswer(QString());
 }
 
-// Decimal to Fraction, then the nearest sixty-fourth of what the decimal box
-// holds afterwards. A decimal outside the method's range changes nothing.
+// Decimal to Fraction of the decimal box, and its nearest sixty-fourth. An
+// empty box does nothing; a text that is not a number is refused and
+// emptied; a decimal outside the method's range changes nothing.
 void FrmFract::decimalToFraction()
-{
-    try {
-        Result1();
-        decFract(Variant::text(m_ui.txtDecimal->text()));
-        // An empty decimal box converted nothing (or was emptied with a
-        // message): nothing new to speak.
-        if (!m_ui.txtDecimal->text().isEmpty())
-            announceConversion(spokenFraction());
-    } catch (const EngineError &) {
-        showMessage(this, kKeepSmall);
-    }
-}
-
-// The decimal over 10,000,000, reduced by trial division with 2 to 50 in
-// eleven passes.
-void FrmFract::Result1()
 {
     const QString text = m_ui.txtDecimal->text();
     if (text.isEmpty())
         return;
-    if (!isNumericText(text)) {
+    const Result<double> decimal = textToDouble(text);
+    if (!decimal && decimal.error() == Error::TypeMismatch) {
         showMessage(this, QStringLiteral("Numbers ONLY!"));
         m_ui.txtDecimal->setProgramText(QString());
         return;
     }
-    // The range of the method, before anything is stored: the ten-million-
-    // fold decimal must lie inside the 32-bit integer range (about +-214.748).
-    const double decimal = textToDouble(text);
-    const double tenMillionFold = decimal * kTenMillion;
-    roundToInt32(tenMillionFold);
-
-    dblDecimal = decimal;
-    sngWorkNumerator = tenMillionFold;
-    sngWorkDenominator = kTenMillion;
-    for (int pass = 0; pass <= 10; ++pass) {
-        for (int k = 2; k <= 50; ++k) {
-            const bool numeratorDivides = integerModulo(sngWorkNumerator, k) == 0;
-            const bool denominatorDivides = integerModulo(sngWorkDenominator, k) == 0;
-            if (numeratorDivides && denominatorDivides) {
-                sngWorkNumerator /= k;
-                sngWorkDenominator /= k;
-            }
-        }
+    if (!decimal) {
+        showMessage(this, kKeepSmall);
+        return;
     }
-    sngNumerator = sngWorkNumerator;
-    sngDenominator = sngWorkDenominator;
-
-    // The whole-number box always shows this decimal's whole part: 0 when
-    // the fraction does not exceed 1, so no earlier whole part stays there.
-    if (sngNumerator > sngDenominator) {
-        const double quotient = sngNumerator / sngDenominator;
-        varWholeNum = Variant::real(quotient);
-        sngNumerator = integerModulo(sngNumerator, sngDenominator);
-        m_ui.txtWholeNum->setProgramText(doubleToText(std::floor(quotient)));
-    } else {
-        m_ui.txtWholeNum->setProgramText(QStringLiteral("0"));
+    const auto [values, fraction] = zarnith::decimalToFraction(m_values, *decimal);
+    m_values = values;
+    if (!fraction) {
+        showMessage(this, kKeepSmall);
+        return;
     }
-    decFract(Variant::real(dblDecimal));
-    m_ui.txtNumerator->setProgramText(fractionPatternText(sngNumerator));
-    m_ui.txtDenominator->setProgramText(fractionPatternText(sngDenominator));
-}
-
-// Shows the nearest sixty-fourth of a number, or of a text through the
-// number parser. A text the parser does not take leaves the display as it
-// is; a negative value empties it.
-void FrmFract::decFract(const Variant &value)
-{
-    double x = 0;
-    if (value.kind() == Variant::Kind::Text) {
-        const ParsedNumber parsed = parseNumber(value.toText());
-        if (parsed.status != ParsedNumber::Status::Ok)
-            return;
-        x = parsed.value;
-    } else {
-        x = value.number();
-    }
-    strApprox = nearestSixtyFourth(x);
+    m_ui.txtWholeNum->setProgramText(doubleToText(fraction->whole));
     showApprox();
+    m_ui.txtNumerator->setProgramText(fractionPatternText(fraction->numerator));
+    m_ui.txtDenominator->setProgramText(fractionPatternText(fraction->denominator));
+    announceConversion(spokenFraction());
 }
 
-void FrmFract::showApprox()
-{
-    m_ui.Label2->setText(strApprox);
-    m_ui.Label2->adjustSize();
-}
-
+// Reduce the fraction in the boxes, its whole part carried into the whole
+// number.
 void FrmFract::reduce()
 {
-    try {
-        sngNumerator = textWithinSingleRange(m_ui.txtNumerator->text());
-        sngDenominator = textWithinSingleRange(m_ui.txtDenominator->text());
-        reduceFract();
-        m_ui.txtDenominator->setProgramText(doubleToText(sngDenominator));
-        m_ui.txtNumerator->setProgramText(doubleToText(sngNumerator));
-        tellAnswer(spokenFraction());
-    } catch (const EngineError &) {
-        showMessage(this, QStringLiteral("Error.......Numbers Only"));
-    }
-}
-
-// Euclid's algorithm on the absolute values with rounding integer division,
-// the sign onto the numerator, an improper fraction's whole part carried
-// into the whole number typed in the box. A zero denominator is left alone.
-void FrmFract::reduceFract()
-{
-    double a = std::fabs(sngNumerator);
-    double b = std::fabs(sngDenominator);
-    if (b == 0)
+    const Result<double> n = textToDouble(m_ui.txtNumerator->text());
+    const Result<double> d = textToDouble(m_ui.txtDenominator->text());
+    if (!n || !d) {
+        showMessage(this, kNumbersOnly);
         return;
-    double r = 0;
-    do {
-        const std::int32_t q = integerDivide(a, b);
-        r = a - b * q;
-        a = b;
-        b = r;
-    } while (r > 0);
-    sngNumerator = integerDivide(sngNumerator, a);
-    sngDenominator = integerDivide(sngDenominator, a);
-    if (sngDenominator < 0) {
-        sngNumerator = -sngNumerator;
-        sngDenominator = -sngDenominator;
     }
-
-    // The whole number comes from its box every time, so a number the user
-    // typed there is kept and carried onto.
-    double whole = textToDouble(m_ui.txtWholeNum->text());
-    if (sngNumerator > sngDenominator) {
-        const double quotient = sngNumerator / sngDenominator;
-        sngNumerator = integerModulo(sngNumerator, sngDenominator);
-        whole += std::floor(quotient);
+    const auto [values, reduced] = zarnith::reduce(m_values, *n, *d, textToDouble(m_ui.txtWholeNum->text()));
+    m_values = values;
+    if (!reduced) {
+        showMessage(this, kNumbersOnly);
+        return;
     }
-    varWholeNum = Variant::real(whole);
-
-    if (sngDenominator == 1) {
-        m_ui.txtWholeNum->setProgramText((varWholeNum + Variant::real(sngNumerator)).toText());
-        sngNumerator = 0;
-        sngDenominator = 0;
-    } else {
-        m_ui.txtWholeNum->setProgramText(varWholeNum.toText());
-    }
+    if (reduced->whole)
+        m_ui.txtWholeNum->setProgramText(doubleToText(*reduced->whole));
+    m_ui.txtDenominator->setProgramText(doubleToText(reduced->denominator));
+    m_ui.txtNumerator->setProgramText(doubleToText(reduced->numerator));
+    tellAnswer(spokenFraction());
 }
 
 void FrmFract::clear()
 {
-    resetWorkingValues();
-    strApprox.clear();
+    m_values = WorkingValues();
     m_ui.txtDecimal->setProgramText(QString());
     showApprox();
     showWorkingValues();
-    m_ui.lblAnswer->setAnswer(QString());
-    announce(this, QStringLiteral("Cleared"));
+    tellCleared();
 }
 
-// Ctrl+C: the decimal after Fraction to Decimal, the mixed number after
-// Decimal to Fraction or Reduce, unless text is selected in a box.
-void FrmFract::copyAnswer()
+void FrmFract::showApprox()
 {
-    copySelectionOrAnswer(m_ui.lblAnswer->answer());
+    m_ui.Label2->setText(m_values.strApprox);
+    m_ui.Label2->adjustSize();
 }
 
 // The fraction the boxes show, the way it is spoken.
 QString FrmFract::spokenFraction() const
 {
-    return spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(),
-                             m_ui.txtDenominator->text());
+    return spokenMixedNumber(m_ui.txtWholeNum->text(), m_ui.txtNumerator->text(), m_ui.txtDenominator->text());
 }
 
 // Speaks a conversion's result together with the nearest sixty-fourth now
@@ -306,8 +183,8 @@ void FrmFract::announceConversion(const QString &result)
     QStringList parts;
     if (!result.isEmpty())
         parts << result;
-    if (!strApprox.isEmpty()) {
-        QString approx = strApprox;
+    if (!m_values.strApprox.isEmpty()) {
+        QString approx = m_values.strApprox;
         approx.replace(QLatin1String("> "), QLatin1String("more than "))
             .replace(QLatin1String("< "), QLatin1String("less than "));
         parts << QStringLiteral("nearest sixty-fourth ") + approx;
@@ -318,28 +195,15 @@ void FrmFract::announceConversion(const QString &result)
 // Copy on the nearest sixty-fourth: the text it shows ("3/8").
 void FrmFract::copyNearestSixtyFourth()
 {
-    if (!strApprox.isEmpty())
-        QApplication::clipboard()->setText(strApprox);
-}
-
-// The answer kept for Ctrl+C and the readout, and spoken as it appears.
-void FrmFract::tellAnswer(const QString &answer, const QString &spoken)
-{
-    m_ui.lblAnswer->setAnswer(answer, spoken);
-    announce(this, spoken.isEmpty() ? answer : spoken);
-}
-
-void FrmFract::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit unloading();
+    if (!m_values.strApprox.isEmpty())
+        QApplication::clipboard()->setText(m_values.strApprox);
 }
 
 bool FrmFract::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui.Label1 && event->type() == QEvent::MouseButtonRelease)
-        emit webAddressClicked();
-    return QMainWindow::eventFilter(watched, event);
+        emit aboutRequested(false);
+    return WorkingWindow::eventFilter(watched, event);
 }
 
 } // namespace zarnith

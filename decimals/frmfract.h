@@ -1,19 +1,18 @@
 #pragma once
 
+#include "conversions.h"
 #include "frmfract_ui.h"
-#include "variant.h"
-
-#include <QMainWindow>
+#include "workingwindow.h"
 
 namespace zarnith {
 
 class Module1;
 
 // The Decimals window: converts a mixed number to a decimal and back,
-// reduces a typed fraction, and shows the nearest sixty-fourth. Its working
-// values keep what the last command left in them until the next command,
-// Clear, or the end of the program.
-class FrmFract : public QMainWindow {
+// reduces a typed fraction, and shows the nearest sixty-fourth. It reads
+// its boxes, hands the numbers to the engine's conversions with its working
+// values, and shows what comes back.
+class FrmFract : public WorkingWindow {
     Q_OBJECT
 public:
     // Loads the window: working values 0, the engine's result denominator
@@ -21,52 +20,27 @@ public:
     explicit FrmFract(Module1 &engine, QWidget *parent = nullptr);
 
     const FrmFractUi &ui() const { return m_ui; }
-
-    // The working values. Numerators and denominators are held at 64-bit
-    // precision, so that 100.01 converts to 100 1/100 and 16777217 stays
-    // itself; values beyond the 32-bit float range are still refused.
-    Variant varWholeNum;
-    double sngNumerator = 0;
-    double sngDenominator = 0;
-    double sngWholeParts = 0;
-    double dblDecimal = 0;
-    double sngWorkNumerator = 0;
-    double sngWorkDenominator = 0;
-    QString strApprox;
-
-signals:
-    void fractionsRequested();
-    void exitRequested();
-    void aboutRequested();
-    void webAddressClicked();
-    void contentsRequested();
-    // The window is closing (its close box): the program ends.
-    void unloading();
+    // What the last command left.
+    const WorkingValues &values() const { return m_values; }
 
 public slots:
     void fractionToDecimal();
     void decimalToFraction();
     void reduce();
     void clear();
-    void copyAnswer();
-    void copyNearestSixtyFourth();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void resetWorkingValues();
     void showWorkingValues();
-    void Result1();
-    void decFract(const Variant &value);
     void showApprox();
-    void reduceFract();
+    void copyNearestSixtyFourth();
     QString spokenFraction() const;
     void announceConversion(const QString &result);
-    void tellAnswer(const QString &answer, const QString &spoken = {});
 
     FrmFractUi m_ui;
+    WorkingValues m_values;
 };
 
 } // namespace zarnith

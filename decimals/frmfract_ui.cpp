@@ -2,6 +2,7 @@
 
 #include "answerlabel.h"
 #include "boxedit.h"
+#include "design.h"
 #include "formbuilder.h"
 #include "formkit.h"
 #include "linewidget.h"
@@ -15,15 +16,13 @@
 
 namespace zarnith {
 
-const char *const kMakerAddress = "www.example.org/zarnith";
-
 namespace {
 
 // The frame captions are set in a small Arial, or the nearest sans-serif
 // face; the controls inside keep their own fonts.
 QFont captionFont()
 {
-    QFont font = dialogFont(6.79);
+    QFont font = dialogFont(design::kCaptionPoints);
     font.setFamilies(installedFaces({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                                      QStringLiteral("DejaVu Sans")}));
     return font;
@@ -37,12 +36,16 @@ void FrmFractUi::setupUi(QMainWindow *window)
 
     // In the order in which the window defines them.
     Frame3 = addFrame(client, "Frame3", {60, 105, 2085, 720}, QStringLiteral("Decimal"));
-    txtDecimal = addBox(Frame3, "txtDecimal", {135, 195, 1800, 420}, dialogFont(12.23, true), 10,
+    using namespace design;
+    txtDecimal = addBox(Frame3, "txtDecimal", {135, 195, 1800, 420}, dialogFont(kLargePoints, true), kDecimalChars,
                         Qt::AlignLeft | Qt::AlignVCenter);
     Frame2 = addFrame(client, "Frame2", {2550, 30, 2700, 1005}, QStringLiteral("Fraction"));
-    txtNumerator = addBox(Frame2, "txtNumerator", {1425, 195, 1050, 285}, dialogFont(7.47, true), 8);
-    txtDenominator = addBox(Frame2, "txtDenominator", {1425, 615, 1050, 285}, dialogFont(7.47, true), 9);
-    txtWholeNum = addBox(Frame2, "txtWholeNum", {135, 210, 1095, 690}, dialogFont(21.74, true), 3);
+    txtNumerator = addBox(Frame2, "txtNumerator", {1425, 195, 1050, 285}, dialogFont(kSmallPoints, true),
+                          kDecimalsNumeratorChars);
+    txtDenominator = addBox(Frame2, "txtDenominator", {1425, 615, 1050, 285}, dialogFont(kSmallPoints, true),
+                            kDecimalsDenominatorChars);
+    txtWholeNum = addBox(Frame2, "txtWholeNum", {135, 210, 1095, 690}, dialogFont(kWholeNumberPoints, true),
+                         kWholeNumberChars);
     Line1 = addLine(Frame2, "Line1", 1395, 540, 2520, 3);
     for (QGroupBox *frame : {Frame3, Frame2})
         frame->setFont(captionFont());
@@ -53,13 +56,13 @@ void FrmFractUi::setupUi(QMainWindow *window)
     cmdReduce = addButton(Frame1, "cmdReduce", "Reduce", {120, 672, 684, 324});
     cmdClear = addButton(Frame1, "cmdClear", "Clear", {120, 240, 684, 300});
 
-    Label1 = addLabel(client, "Label1", {270, 1800, 1800, 195}, QString::fromLatin1(kMakerAddress));
+    Label1 = addLabel(client, "Label1", {270, 1800, 1800, 195}, kMakerAddress);
     Label1->setCursor(Qt::WhatsThisCursor);
     Label3 = addLabel(client, "Label3", {105, 1410, 915, 195}, QStringLiteral("Approximate:"));
     // A field in the boxes' colours (white on a light desktop) that grows
     // to the right with its caption.
     Label2 = addField(client, "Label2", {1185, 1380, 90, 300});
-    Label2->setFont(dialogFont(8.83, true));
+    Label2->setFont(dialogFont(kFractionPoints, true));
     Line2[0] = addLine(client, "Line2_0", 2235, 495, 2415, 2);
     Line2[1] = addLine(client, "Line2_1", 2235, 585, 2415, 2);
     for (LineWidget *line : {Line1, Line2[0], Line2[1]})

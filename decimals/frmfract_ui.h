@@ -56,7 +56,4 @@ struct FrmFractUi {
     void setupUi(QMainWindow *window);
 };
 
-// The maker's web address, shown by the Decimals window and the About box.
-extern const char *const kMakerAddress;
-
 } // namespace zarnith

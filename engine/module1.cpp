@@ -1,27 +1,44 @@
 #include "module1.h"
 
-#include "errors.h"
-
-#include <cmath>
+#include "numbers.h"
 
 namespace zarnith {
 
-namespace {
-
-// Every entry of an operation is a whole number. A text that is empty, not a
-// number, or has a fractional part is refused (reported like any other
-// error); a whole value written another way ("2.0", "1e3", " 7") is taken.
-// The refusal keeps the reduction's integer divisions from rounding
-// fractional entries into wrong results.
-Variant wholeEntry(const Variant &entry)
+Result<Fraction> combine(Operation operation, const Fraction &first, const Fraction &second)
 {
-    const double value = entry.number();
-    if (value != std::trunc(value))
-        throw TypeMismatch();
-    return Variant::real(value);
+    const auto [n1, d1] = first;
+    const auto [n2, d2] = second;
+    double numerator = 0;
+    switch (operation) {
+    case Operation::Add:
+        numerator = n1 * d2 + d1 * n2;
+        break;
+    case Operation::Subtract:
+        numerator = n1 * d2 - d1 * n2;
+        break;
+    case Operation::Multiply:
+        numerator = n1 * n2;
+        break;
+    case Operation::Divide:
+        return combine(Operation::Multiply, first, {d2, n2});
+    }
+    const Result<double> n = finite(numerator);
+    const Result<double> d = finite(d1 * d2);
+    if (!n || !d)
+        return Error::Overflow;
+    return Fraction{*n, *d};
 }
 
-} // namespace
+Result<Fraction> readFraction(const QString &numerator, const QString &denominator, const QLocale &locale)
+{
+    const Result<double> n = textToWholeNumber(numerator, locale);
+    if (!n)
+        return n.error();
+    const Result<double> d = textToWholeNumber(denominator, locale);
+    if (!d)
+        return d.error();
+    return Fraction{*n, *d};
+}
 
 void Module1::ResetResult()
 {
@@ -30,104 +47,67 @@ void Module1::ResetResult()
     varResultWhole = Variant::int16(0);
 }
 
-void Module1::AddFractions(const Variant &numerator2, const Variant &denominator2)
+Result<MixedNumber> Module1::AddFractions(const Fraction &first, const Fraction &second)
 {
-    operate(Combine::Add, numerator2, denominator2);
+    return operate(Operation::Add, first, second);
 }
 
-void Module1::SubtractFractions(const Variant &numerator2, const Variant &denominator2)
+Result<MixedNumber> Module1::SubtractFractions(const Fraction &first, const Fraction &second)
 {
-    operate(Combine::Subtract, numerator2, denominator2);
+    return operate(Operation::Subtract, first, second);
 }
 
-void Module1::MultiplyFractions(const Variant &numerator2, const Variant &denominator2)
+Result<MixedNumber> Module1::MultiplyFractions(const Fraction &first, const Fraction &second)
 {
-    operate(Combine::Multiply, numerator2, denominator2);
+    return operate(Operation::Multiply, first, second);
 }
 
-void Module1::DivideFractions(const Variant &numerator2, const Variant &denominator2)
+Result<MixedNumber> Module1::DivideFractions(const Fraction &first, const Fraction &second)
 {
-    MultiplyFractions(denominator2, numerator2);
-    ReduceResult();
-    splitMixedNumber();
-    writeBack();
+    return operate(Operation::Divide, first, second);
 }
 
-void Module1::operate(Combine combine, const Variant &numerator2, const Variant &denominator2)
+Result<MixedNumber> Module1::operate(Operation operation, const Fraction &first, const Fraction &second)
 {
-    const Variant n1 = wholeEntry(varResultNumerator);
-    const Variant d1 = wholeEntry(varResultDenominator);
-    const Variant n2 = wholeEntry(numerator2);
-    const Variant d2 = wholeEntry(denominator2);
+    ResetResult();
+    const Result<Fraction> combined = combine(operation, first, second);
+    if (!combined)
+        return combined.error();
+    varResultNumerator = Variant::real(combined->numerator);
+    varResultDenominator = Variant::real(combined->denominator);
+    if (combined->denominator == 0)
+        return Error::DivisionByZero;
+    if (const Failure failed = ReduceResult())
+        return *failed;
 
-    switch (combine) {
-    case Combine::Add:
-        varResultNumerator = n1 * d2 + d1 * n2;
-        break;
-    case Combine::Subtract:
-        varResultNumerator = n1 * d2 - d1 * n2;
-        break;
-    case Combine::Multiply:
-        varResultNumerator = n1 * n2;
-        break;
+    // Only a result greater than 1 with a positive denominator is split; a
+    // negative improper fraction stays as it is, with whole part 0.
+    const Fraction reduced{varResultNumerator.number(), varResultDenominator.number()};
+    if (reduced.numerator > reduced.denominator) {
+        const Result<WholeSplit> split = splitWhole(reduced);
+        if (!split)
+            return split.error();
+        varResultQuotient = Variant::real(split->quotient);
+        varResultNumerator = Variant::real(split->remainder);
+        varResultWhole = Variant::real(split->whole);
     }
-    varResultDenominator = d1 * d2;
-
-    // A zero denominator (in either fraction, or a zero second numerator in
-    // a division) has no value: it is a division by zero, never a result.
-    if (varResultDenominator == 0)
-        throw DivisionByZero();
-
-    ReduceResult();
-    splitMixedNumber();
-    writeBack();
+    return MixedNumber{varResultWhole.number(), varResultNumerator.number(), varResultDenominator.number()};
 }
 
-void Module1::ReduceResult()
+Failure Module1::ReduceResult()
 {
-    Variant a = abs(varResultNumerator);
-    Variant b = abs(varResultDenominator);
-    if (b == 0)
-        return;
-
-    Variant t;
-    do {
-        t = a - integerDivide(a, b) * b;
-        a = b;
-        b = t;
-    } while (t > 0);
-
-    varResultNumerator = integerDivide(varResultNumerator, a);
-    varResultDenominator = integerDivide(varResultDenominator, a);
-    if (varResultDenominator < 0) {
-        varResultNumerator = -varResultNumerator;
-        varResultDenominator = -varResultDenominator;
-    }
-    if (varResultDenominator == 1) {
-        varResultWhole = varResultNumerator;
+    const Result<Fraction> reduced = lowestTerms({varResultNumerator.number(), varResultDenominator.number()});
+    if (!reduced)
+        return reduced.error();
+    if (reduced->denominator == 1) {
+        varResultWhole = Variant::real(reduced->numerator);
         varResultNumerator = Variant::int16(0);
         varResultDenominator = Variant::int16(0);
+    } else {
+        varResultNumerator = Variant::real(reduced->numerator);
+        varResultDenominator = Variant::real(reduced->denominator);
     }
-}
-
-// Only a result greater than 1 with a positive denominator is split; a
-// negative improper fraction stays as it is, with whole part 0.
-void Module1::splitMixedNumber()
-{
-    if (varResultNumerator > varResultDenominator) {
-        varResultQuotient = divide(varResultNumerator, varResultDenominator);
-        varResultNumerator = modulo(varResultNumerator, varResultDenominator);
-        varResultWhole = floor(varResultQuotient);
-    }
-}
-
-void Module1::writeBack()
-{
-    if (!m_display)
-        return;
-    m_display->showNumerator(varResultNumerator.toText());
-    m_display->showDenominator(varResultDenominator.toText());
-    m_display->showWhole(varResultWhole.toText());
+    return {};
 }
 
 } // namespace zarnith

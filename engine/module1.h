@@ -1,36 +1,34 @@
 #pragma once
 
+#include "fraction.h"
 #include "variant.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace zarnith {
 
-// Where an operation writes its result: the calculator window's result
-// numerator, result denominator and whole-number field, in this order.
-class ResultDisplay {
-public:
-    virtual ~ResultDisplay() = default;
-    virtual void showNumerator(const QString &text) = 0;
-    virtual void showDenominator(const QString &text) = 0;
-    virtual void showWhole(const QString &text) = 0;
-};
+// The calculator's four operations.
+enum class Operation { Add, Subtract, Multiply, Divide };
+
+// The two fractions combined by the operation's formula, not yet reduced:
+// add and subtract cross-multiply, multiply multiplies across, divide
+// multiplies by the second fraction turned over. Overflow where a product
+// or sum leaves the double range.
+Result<Fraction> combine(Operation operation, const Fraction &first, const Fraction &second);
+
+// A fraction as the calculator takes it from its boxes: numerator and
+// denominator each a whole number (textToWholeNumber).
+Result<Fraction> readFraction(const QString &numerator, const QString &denominator,
+                              const QLocale &locale = QLocale());
 
 // The fraction arithmetic engine and its result state, which lives for the
-// whole run. The caller hands the first fraction over in
-// varResultNumerator / varResultDenominator (as the boxes' texts), passes
-// the second as two texts, and reads nothing back: each operation combines
-// the fractions, reduces the result, splits an improper one into a mixed
-// number and writes the three fields to the display.
-//
-// Errors (EngineError) pass to the caller, which reports them; the state
-// keeps whatever the steps before the error stored, and because the
-// write-back is the last step the display still shows the previous result.
+// whole run. Each operation starts from a reset state, combines the two
+// fractions, reduces the result, splits an improper one into a mixed number
+// and gives that back. The state follows each step, so a step that fails
+// leaves what the steps before it stored.
 class Module1 {
 public:
-    explicit Module1(ResultDisplay *display = nullptr) : m_display(display) {}
-    void setDisplay(ResultDisplay *display) { m_display = display; }
-
     Variant varResultWhole;
     Variant varResultQuotient;
     Variant varResultNumerator;
@@ -40,25 +38,21 @@ public:
     // 16-bit integer), in this order. The quotient is not touched.
     void ResetResult();
 
-    void AddFractions(const Variant &numerator2, const Variant &denominator2);
-    void SubtractFractions(const Variant &numerator2, const Variant &denominator2);
-    void MultiplyFractions(const Variant &numerator2, const Variant &denominator2);
-    // Multiplies by the reciprocal, then reduces, splits and writes once more.
-    void DivideFractions(const Variant &numerator2, const Variant &denominator2);
+    // A zero denominator in the combination (in either fraction, or a zero
+    // second numerator in a division) has no value: DivisionByZero. A
+    // result beyond the 32-bit range overflows in the reduction.
+    Result<MixedNumber> AddFractions(const Fraction &first, const Fraction &second);
+    Result<MixedNumber> SubtractFractions(const Fraction &first, const Fraction &second);
+    Result<MixedNumber> MultiplyFractions(const Fraction &first, const Fraction &second);
+    Result<MixedNumber> DivideFractions(const Fraction &first, const Fraction &second);
 
-    // Euclid's algorithm on the absolute values, then the sign onto the
-    // numerator and a denominator of 1 moved into the whole part. A zero
-    // denominator leaves the state as it is.
-    void ReduceResult();
+    // The state's numerator and denominator in lowest terms (lowestTerms),
+    // a denominator of 1 moved into the whole part. A zero denominator
+    // leaves the state as it is.
+    Failure ReduceResult();
 
 private:
-    enum class Combine { Add, Subtract, Multiply };
-
-    void operate(Combine combine, const Variant &numerator2, const Variant &denominator2);
-    void splitMixedNumber();
-    void writeBack();
-
-    ResultDisplay *m_display;
+    Result<MixedNumber> operate(Operation operation, const Fraction &first, const Fraction &second);
 };
 
 } // namespace zarnith

@@ -1,7 +1,5 @@
 #include "numbers.h"
 
-#include "errors.h"
-
 #include <QRegularExpression>
 
 #include <cfloat>
@@ -150,33 +148,43 @@ bool isNumericText(const QString &text, const QLocale &locale)
     return parseNumber(text, locale).isNumeric();
 }
 
-double textToDouble(const QString &text, const QLocale &locale)
+Result<double> textToDouble(const QString &text, const QLocale &locale)
 {
     const ParsedNumber parsed = parseNumber(text, locale);
     switch (parsed.status) {
     case ParsedNumber::Status::Ok:
         return parsed.value;
     case ParsedNumber::Status::OutOfRange:
-        throw Overflow();
+        return Error::Overflow;
     case ParsedNumber::Status::NotNumeric:
         break;
     }
-    throw TypeMismatch();
+    return Error::TypeMismatch;
 }
 
-double withinSingleRange(double value)
+Result<double> textToWholeNumber(const QString &text, const QLocale &locale)
 {
-    if (std::isnan(value) || std::fabs(value) >= kSingleLimit)
-        throw Overflow();
+    const Result<double> value = textToDouble(text, locale);
+    if (value && *value != std::trunc(*value))
+        return Error::TypeMismatch;
     return value;
 }
 
-double textWithinSingleRange(const QString &text, const QLocale &locale)
+Result<double> withinSingleRange(double value)
 {
-    return withinSingleRange(textToDouble(text, locale));
+    if (std::isnan(value) || std::fabs(value) >= kSingleLimit)
+        return Error::Overflow;
+    return value;
 }
 
-std::int32_t roundToInt32(double value)
+Result<double> finite(double value)
+{
+    if (!std::isfinite(value))
+        return Error::Overflow;
+    return value;
+}
+
+Result<std::int32_t> roundToInt32(double value)
 {
     const double below = std::floor(value);
     const double fraction = value - below;
@@ -185,30 +193,48 @@ std::int32_t roundToInt32(double value)
         rounded = below + 1.0;
     // The comparisons are false for NaN, which therefore overflows too.
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-        throw Overflow();
+        return Error::Overflow;
     return static_cast<std::int32_t>(rounded);
 }
 
-std::int32_t integerDivide(double dividend, double divisor)
+namespace {
+
+// Both operands of \ and Mod, rounded; DivisionByZero for a divisor that
+// rounds to 0.
+Result<std::pair<std::int32_t, std::int32_t>> integerOperands(double dividend, double divisor)
 {
-    const std::int32_t a = roundToInt32(dividend);
-    const std::int32_t b = roundToInt32(divisor);
-    if (b == 0)
-        throw DivisionByZero();
+    const Result<std::int32_t> a = roundToInt32(dividend);
+    if (!a)
+        return a.error();
+    const Result<std::int32_t> b = roundToInt32(divisor);
+    if (!b)
+        return b.error();
+    if (*b == 0)
+        return Error::DivisionByZero;
+    return std::pair{*a, *b};
+}
+
+} // namespace
+
+Result<std::int32_t> integerDivide(double dividend, double divisor)
+{
+    const auto operands = integerOperands(dividend, divisor);
+    if (!operands)
+        return operands.error();
+    const auto [a, b] = *operands;
     if (a == std::numeric_limits<std::int32_t>::min() && b == -1)
-        throw Overflow();
+        return Error::Overflow;
     return a / b;
 }
 
-std::int32_t integerModulo(double dividend, double divisor)
+Result<std::int32_t> integerModulo(double dividend, double divisor)
 {
-    const std::int32_t a = roundToInt32(dividend);
-    const std::int32_t b = roundToInt32(divisor);
-    if (b == 0)
-        throw DivisionByZero();
-    if (b == -1)
-        return 0;
-    return a % b;
+    const auto operands = integerOperands(dividend, divisor);
+    if (!operands)
+        return operands.error();
+    const auto [a, b] = *operands;
+    // -2147483648 % -1 is undefined in C++; the remainder is 0.
+    return b == -1 ? 0 : a % b;
 }
 
 QString generalNumberText(double value, int digits, const QLocale &locale)
@@ -239,11 +265,6 @@ QString generalNumberText(double value, int digits, const QLocale &locale)
 QString doubleToText(double value, const QLocale &locale)
 {
     return generalNumberText(value, 15, locale);
-}
-
-QString singleToText(float value, const QLocale &locale)
-{
-    return generalNumberText(double(value), 7, locale);
 }
 
 QString integerToText(std::int64_t value)

@@ -3,6 +3,8 @@
 // The number rules shared by both windows: which texts are numbers, how
 // they convert, how integer division rounds, and how numbers become text.
 
+#include "result.h"
+
 #include <QLocale>
 #include <QString>
 #include <cstdint>
@@ -30,30 +32,35 @@ bool isNumericText(const QString &text, const QLocale &locale = QLocale());
 
 // Text to a 64-bit float: TypeMismatch when not numeric, Overflow when out
 // of range.
-double textToDouble(const QString &text, const QLocale &locale = QLocale());
+Result<double> textToDouble(const QString &text, const QLocale &locale = QLocale());
+
+// Text to a whole number, as the calculator takes its entries: as
+// textToDouble, and TypeMismatch for a number with a fractional part (a
+// whole value written another way, "2.0", "1e3" or " 7", is taken).
+Result<double> textToWholeNumber(const QString &text, const QLocale &locale = QLocale());
 
 // The Decimals window keeps its numbers at 64-bit precision but refuses,
-// as it always has, values beyond the 32-bit float range: this returns the
-// value unchanged, or raises Overflow where rounding it to a 32-bit float
-// would give infinity (from FLT_MAX plus half a unit in its last place on).
-double withinSingleRange(double value);
+// as it always has, values beyond the 32-bit float range: this gives the
+// value unchanged, or Overflow where rounding it to a 32-bit float would
+// give infinity (from FLT_MAX plus half a unit in its last place on).
+Result<double> withinSingleRange(double value);
 
-// Text to a 64-bit float within that range: as textToDouble, then
-// withinSingleRange.
-double textWithinSingleRange(const QString &text, const QLocale &locale = QLocale());
+// A result of the double arithmetic: Overflow once it has left the double
+// range (infinite or not a number).
+Result<double> finite(double value);
 
 // Rounds to the nearest integer, an exact half to the even neighbour, and
 // requires the 32-bit signed range (Overflow outside it, NaN included).
-std::int32_t roundToInt32(double value);
+Result<std::int32_t> roundToInt32(double value);
 
 // a \ b: both operands rounded by roundToInt32, the quotient truncated toward
 // zero. DivisionByZero when the divisor rounds to 0; Overflow when the
 // quotient leaves the 32-bit range (-2147483648 \ -1).
-std::int32_t integerDivide(double dividend, double divisor);
+Result<std::int32_t> integerDivide(double dividend, double divisor);
 
 // a Mod b: operands as for integerDivide; the remainder takes the sign of
 // the dividend.
-std::int32_t integerModulo(double dividend, double divisor);
+Result<std::int32_t> integerModulo(double dividend, double divisor);
 
 // Number to text without a format pattern: at most `digits` significant
 // digits, trailing zeros dropped, the locale's decimal separator, a leading
@@ -61,9 +68,8 @@ std::int32_t integerModulo(double dividend, double divisor);
 // digits) when the decimal exponent is below -4 or reaches `digits`.
 QString generalNumberText(double value, int digits, const QLocale &locale = QLocale());
 
-// The same rule at the two widths: 15 digits for 64-bit floats, 7 for 32-bit.
+// The same rule at a 64-bit float's 15 digits.
 QString doubleToText(double value, const QLocale &locale = QLocale());
-QString singleToText(float value, const QLocale &locale = QLocale());
 
 // An integer in plain digits, "-" in front when negative.
 QString integerToText(std::int64_t value);

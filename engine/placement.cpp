@@ -6,7 +6,9 @@ namespace zarnith {
 
 float centredLeft(float screenWidth, float outerWidth)
 {
-    return static_cast<float>(roundToInt32(screenWidth - outerWidth) / 2);
+    // Real screens and windows lie far inside the 32-bit range.
+    const Result<std::int32_t> freeWidth = roundToInt32(screenWidth - outerWidth);
+    return freeWidth ? static_cast<float>(*freeWidth / 2) : 0.0f;
 }
 
 float calculatorTop(float screenHeight, float outerHeight)

@@ -6,31 +6,28 @@
 
 namespace zarnith {
 
-// A value that is empty, text, a 16-bit or 32-bit signed integer, a 32-bit
-// float or a 64-bit float. Arithmetic and comparisons use its numeric value
-// (text is converted by the numeric-text parser); its kind matters only
-// where it becomes text.
+// A value that is empty, text, a 16-bit or 32-bit signed integer or a
+// 64-bit float, as the engine's result state and the Decimals window's
+// whole number hold one. Its kind decides how it is written as text; the
+// arithmetic is done on numbers, by the rules that produced the value.
 class Variant {
 public:
-    enum class Kind { Empty, Text, Int16, Int32, Single, Double };
+    enum class Kind { Empty, Text, Int16, Int32, Double };
 
     Variant() = default;
     static Variant text(const QString &text);
     static Variant int16(std::int16_t value);
     static Variant int32(std::int32_t value);
-    static Variant single(float value);
     static Variant real(double value);
 
     Kind kind() const { return m_kind; }
-    bool isEmpty() const { return m_kind == Kind::Empty; }
 
-    // The numeric value: 0 when empty; text through textToDouble, so an
-    // empty or non-numeric text raises TypeMismatch and one beyond the
-    // double range Overflow.
-    double number(const QLocale &locale = QLocale()) const;
+    // The number a numeric kind holds; 0 for an empty value or a text
+    // (texts are read by the number rules where they are typed).
+    double number() const { return m_number; }
 
-    // Integers in plain digits, floats by the general number rule at their
-    // width, text as it is, empty as "".
+    // Integers in plain digits, floats by the general number rule at 15
+    // digits, text as it is, empty as "".
     QString toText(const QLocale &locale = QLocale()) const;
 
 private:
@@ -38,26 +35,5 @@ private:
     double m_number = 0.0;
     QString m_text;
 };
-
-// The arithmetic of the numeric rules. Results of ×, +, −, / and floor are
-// 64-bit floats (Overflow when beyond the double range); \ and Mod give
-// 32-bit integers; abs and negation keep the operand's kind, widening an
-// integer that no longer fits (as -(-32768) does).
-Variant operator*(const Variant &a, const Variant &b);
-Variant operator+(const Variant &a, const Variant &b);
-Variant operator-(const Variant &a, const Variant &b);
-Variant operator-(const Variant &a);
-Variant divide(const Variant &a, const Variant &b);        // a / b
-Variant integerDivide(const Variant &a, const Variant &b); // a \ b
-Variant modulo(const Variant &a, const Variant &b);        // a Mod b
-Variant floor(const Variant &a);
-Variant abs(const Variant &a);
-
-// Numeric comparison: negative, zero or positive as a <, = or > b.
-int compare(const Variant &a, const Variant &b);
-inline bool operator<(const Variant &a, double b) { return compare(a, Variant::real(b)) < 0; }
-inline bool operator>(const Variant &a, double b) { return compare(a, Variant::real(b)) > 0; }
-inline bool operator>(const Variant &a, const Variant &b) { return compare(a, b) > 0; }
-inline bool operator==(const Variant &a, double b) { return compare(a, Variant::real(b)) == 0; }
 
 } // namespace zarnith

@@ -18,17 +18,26 @@ Application::Application(std::unique_ptr<HelpViewer> help)
     // name (the Wayland app id; on X11 the class is the program's name).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zarnith"));
     forgetPlatformChoice();
-    Form1 *calculator = m_calculator.get();
-    placeCalculatorWindow(calculator);
-    adaptToWayland(calculator);
-    QObject::connect(calculator, &Form1::decimalRequested, [this] { showDecimals(); });
-    QObject::connect(calculator, &Form1::aboutRequested, [this] { m_about.showModeless(); });
-    QObject::connect(calculator, &Form1::contentsRequested, [this] { showHelp(m_calculator.get()); });
-    QObject::connect(calculator, &Form1::unloading, [this] { endProgram(); });
+    placeCalculatorWindow(m_calculator.get());
+    adaptToWayland(m_calculator.get());
+    wire(m_calculator.get());
+    connect(m_calculator.get(), &WorkingWindow::otherWindowRequested, this, &Application::showDecimals);
     m_calculator->show();
 }
 
 Application::~Application() = default;
+
+void Application::wire(WorkingWindow *window)
+{
+    connect(window, &WorkingWindow::aboutRequested, this, [this](bool modal) {
+        if (modal)
+            m_about.showModal();
+        else
+            m_about.showModeless();
+    });
+    connect(window, &WorkingWindow::helpRequested, this, [this, window] { m_help->open(helpPath(), window); });
+    connect(window, &WorkingWindow::programEnding, this, &Application::endProgram);
+}
 
 // Loads the Decimals window on first use, placed above the calculator;
 // afterwards only brings it forward, as the user left it.
@@ -36,15 +45,10 @@ void Application::showDecimals()
 {
     if (!m_decimals) {
         m_decimals = std::make_unique<FrmFract>(m_engine);
-        FrmFract *decimals = m_decimals.get();
-        placeDecimalsWindow(decimals, m_calculator.get());
-        adaptToWayland(decimals);
-        QObject::connect(decimals, &FrmFract::fractionsRequested, [this] { showCalculator(); });
-        QObject::connect(decimals, &FrmFract::aboutRequested, [this] { m_about.showModal(); });
-        QObject::connect(decimals, &FrmFract::webAddressClicked, [this] { m_about.showModeless(); });
-        QObject::connect(decimals, &FrmFract::contentsRequested, [this] { showHelp(m_decimals.get()); });
-        QObject::connect(decimals, &FrmFract::exitRequested, [this] { endProgram(); });
-        QObject::connect(decimals, &FrmFract::unloading, [this] { endProgram(); });
+        placeDecimalsWindow(m_decimals.get(), m_calculator.get());
+        adaptToWayland(m_decimals.get());
+        wire(m_decimals.get());
+        connect(m_decimals.get(), &WorkingWindow::otherWindowRequested, this, &Application::showCalculator);
     }
     bringForward(m_decimals.get());
 }
@@ -52,11 +56,6 @@ void Application::showDecimals()
 void Application::showCalculator()
 {
     bringForward(m_calculator.get());
-}
-
-void Application::showHelp(QWidget *from)
-{
-    m_help->open(helpPath(), from);
 }
 
 // Every window closes and the event loop ends; a second request while the

@@ -2,7 +2,7 @@
 
 #include "formbuilder.h"
 #include "formkit.h"
-#include "frmfract_ui.h"
+#include "design.h"
 #include "linewidget.h"
 #include "pictures.h"
 #include "placement.h"
@@ -48,7 +48,7 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     dialog->setObjectName("frmAbout");
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint);
-    dialog->setFont(dialogFont(8.0));
+    dialog->setFont(dialogFont(design::kDialogPoints));
     // The title bar of a fixed dialog shows no icon where the window manager
     // follows that rule; task bars and window switchers show the program's.
     dialog->setWindowIcon(programIcon());
@@ -63,7 +63,7 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     Image1 = picture(dialog, "Image1", {676, 2353, 624, 624}, programIconPixmap);
     Image2 = picture(dialog, "Image2", {39, 299, 2041, 1560}, aboutPicture);
 
-    QFont title = dialogFont(12.23, true);
+    QFont title = dialogFont(design::kLargePoints, true);
     title.setFamilies(installedFaces({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")}));
     title.setWeight(QFont::Black);
     title.setItalic(true);
@@ -74,14 +74,14 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer = text(dialog, "lblDisclaimer", {912, 2064, 2160, 192},
-                         QString::fromLatin1(kMakerAddress), kLightGrey, dialogFont(7.47, true));
+                         kMakerAddress, kLightGrey, dialogFont(design::kSmallPoints, true));
     // An etched rule: a light grey band with a white edge on top.
     Line1 = addLine(dialog, "Line1_0", 120, 1958, 3837, 4, LineWidget::Thickness::Inside);
     Line1->setColor(kLightGrey);
     Line2 = addLine(dialog, "Line2", 120, 1958, 3837, 1);
     Line2->setColor(Qt::white);
     lblVersion = text(dialog, "lblVersion", {3060, 450, 105, 240}, QString(), Qt::white,
-                      dialogFont(7.47, true));
+                      dialogFont(design::kSmallPoints, true));
 
     // The pictures carry no meaning a screen reader could tell.
     hideFromReader({Image1, Image2, Line1, Line2});

@@ -1,12 +1,12 @@
 #include "helpwindow.h"
 
 #include "formkit.h"
+#include "platform.h"
 #include "screenreader.h"
 #include "titlebar.h"
 
 #include <QAction>
 #include <QBuffer>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTreeWidget>
@@ -188,7 +188,7 @@ void HelpWindow::followLink(const QUrl &url)
         if (!samePage(m_ui.page->source(), before))
             announceTitle();
     } else if (kDesktopSchemes.contains(url.scheme().toLower())) {
-        QDesktopServices::openUrl(url);
+        openOnDesktop(url);
     }
 }
 

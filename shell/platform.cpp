@@ -2,6 +2,7 @@
 
 #include "titlebar.h"
 
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +23,9 @@ namespace {
 
 // Whether choosePlatform set the platform, to be taken back once Qt has read it.
 bool g_chose = false;
+// Whether it had Qt's Wayland title bars left out, for Zarnith's windows only.
+bool g_choseNoDecoration = false;
+const char *const kNoDecoration = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
 
 // Whether a Unix socket at `address` takes a connection (a leading zero
 // byte names one in the abstract namespace).
@@ -147,10 +151,10 @@ void choosePlatform()
     // allows; where the compositor draws no title bars either, the windows
     // draw their own.
     const bool onWayland = chosen.isEmpty() || chosen.startsWith("wayland");
-    if (onWayland && qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION")
-        && !compositorDrawsTitleBars()) {
-        // Read for every window the program makes: it stays set.
-        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    if (onWayland && qEnvironmentVariableIsEmpty(kNoDecoration) && !compositorDrawsTitleBars()) {
+        // Read as the program's windows are made: it stays set for them.
+        qputenv(kNoDecoration, "1");
+        g_choseNoDecoration = true;
         TitleBar::setWanted(true);
     }
 }
@@ -159,6 +163,15 @@ void forgetPlatformChoice()
 {
     if (std::exchange(g_chose, false))
         qunsetenv("QT_QPA_PLATFORM");
+}
+
+void openOnDesktop(const QUrl &url)
+{
+    if (g_choseNoDecoration)
+        qunsetenv(kNoDecoration);
+    QDesktopServices::openUrl(url);
+    if (g_choseNoDecoration)
+        qputenv(kNoDecoration, "1");
 }
 
 void adaptToWayland(QWidget *window)

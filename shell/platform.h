@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+class QUrl;
 class QWidget;
 
 namespace zarnith {
@@ -22,6 +23,11 @@ void choosePlatform();
 // choosePlatform set, so that programs started from Zarnith (a link in the
 // help opened in the desktop's browser) choose for themselves.
 void forgetPlatformChoice();
+
+// Hands `url` to the desktop's program for it, without the variables set
+// for Zarnith's own windows (QT_WAYLAND_DISABLE_WINDOWDECORATION): the
+// started program decides for itself whether it draws title bars.
+void openOnDesktop(const QUrl &url);
 
 // Whether an X server answers at `display` (a DISPLAY value): for a local
 // display, whether its socket takes a connection, which costs a few system

@@ -1,7 +1,5 @@
 #include "harness.h"
 
-#include "errors.h"
-
 #include <QtTest>
 #include <QtWidgets>
 
@@ -10,42 +8,11 @@
 
 namespace zarnith::test {
 
-void addCases(const char *table, const QStringList &prefixes)
-{
-    QTest::addColumn<QString>("line");
-    for (const QString &prefix : prefixes) {
-        for (const QString &raw : QString::fromUtf8(table).split(u'\n')) {
-            const QString line = raw.trimmed();
-            if (!line.isEmpty() && !line.startsWith(u'#'))
-                QTest::newRow(qPrintable(prefix + line)) << prefix + line;
-        }
-    }
-}
-
-QStringList columns(const QString &line, int count)
-{
-    QStringList parts = line.split(u'|');
-    for (QString &part : parts)
-        part = part.trimmed();
-    parts.resize(qMax(parts.size(), qsizetype(count)));
-    return parts;
-}
-
-QString outcome(const std::function<QString()> &f)
-{
-    try {
-        return f();
-    } catch (const EngineError &e) {
-        const char *names[] = {"mismatch", "division by zero", "overflow"};
-        return QString::fromLatin1(names[int(e.kind())]);
-    }
-}
-
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown)
 {
     QStringList shown;
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
@@ -103,7 +70,7 @@ QString chooseOnlyContextEntry(QWidget *widget)
 {
     QString chosen;
     QTimer chooser;
-    QObject::connect(&chooser, &QTimer::timeout, [&] {
+    QObject::connect(&chooser, &QTimer::timeout, &chooser, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (menu && menu->isVisible() && menu->actions().size() == 1) {
             chosen = menu->actions()[0]->text();

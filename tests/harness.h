@@ -1,7 +1,9 @@
 #pragma once
 
-// What every test shares: case tables one case a line, the outcome of
-// engine code, and driving the real windows as a person does.
+// What the windows' tests share: case tables, and driving the real windows
+// as a person does.
+
+#include "tables.h"
 
 #include <QObject>
 #include <QStringList>
@@ -14,14 +16,6 @@ class QWidget;
 
 namespace zarnith::test {
 
-// In a _data function: one row per line of `table` ("#" lines and blank
-// ones left out), named by the line, in the column "line"; once for each
-// prefix, written before the line.
-void addCases(const char *table, const QStringList &prefixes = {QString()});
-// A case split at "|" into at least `count` trimmed columns.
-QStringList columns(const QString &line, int count);
-// What `f` gives, or the error it raises: "mismatch", "division by zero" or "overflow".
-QString outcome(const std::function<QString()> &f);
 // Runs `action`; returns the text of every message box it opened, each read
 // and closed with OK (after `whileShown`). A box not the program's own
 // (modal, captioned "Zarnith" and wide enough to show it, the program's

@@ -36,4 +36,4 @@ while read -r f; do
     [ -f "$f" ] && fail "left behind: $f"
 done <<<"$installed"
 [ ! -d /usr/share/zarnith ] || fail "left behind: /usr/share/zarnith"
-echo "package test: installed, checked, started and removed zarnith_8.0 cleanly"
+echo "package test: installed, checked, started and removed zarnith $(dpkg-deb -f "$deb" Version) cleanly"

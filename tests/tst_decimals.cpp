@@ -261,7 +261,7 @@ private slots:
         // Decimal to Fraction keeps the whole quotient as its working value.
         typeInto(box("txtDecimal"), "2.75");
         press("cmdResult1");
-        QCOMPARE(m_window->varWholeNum.toText(), "2.75");
+        QCOMPARE(m_window->values().varWholeNum.toText(), "2.75");
     }
 private:
     QLineEdit *box(const QString &name) const { return named<QLineEdit>(m_window.get(), name); }

@@ -1,11 +1,12 @@
-// The number rules, the fraction engine's own steps and the nearest
-// sixty-fourth, one rule a line.
+// The number rules, the fraction arithmetic and the Decimals window's
+// conversions, one rule a line: values in, a result or an error out.
 
-#include "harness.h"
+#include "conversions.h"
 #include "module1.h"
 #include "numbers.h"
 #include "placement.h"
 #include "sixtyfourths.h"
+#include "tables.h"
 
 #include <QTest>
 
@@ -16,9 +17,9 @@ using namespace zarnith::test;
 
 namespace {
 
-// [de|ar] rule argument(s) = what it gives, or the error it raises: "de"
+// [de|ar] rule argument(s) = what it gives, or the error it stops with: "de"
 // runs the rule in German (decimal comma), "ar" in Arabic (its own digits);
-// "_" is the empty text.
+// "_" is the empty text. A mixed number is written "whole numerator/denominator".
 const char *const kRules = R"(
     read +3 = 3
     read .5 = 0.5
@@ -38,6 +39,12 @@ const char *const kRules = R"(
     de read 2,5e3 = 2500
     de read 1.5 = mismatch
     ar read ٤٢٫٥ = 42.5
+    whole 1e3 = 1000
+    whole 2.0 = 2
+    whole 1.5 = mismatch
+    whole x = mismatch
+    single 3.40282351e38 = 3.40282351e38
+    single -3.4028236e38 = overflow
     round 2.5 = 2
     round -2.5 = -2
     round 2.5001 = 3
@@ -59,8 +66,6 @@ const char *const kRules = R"(
     text 0.0001 = 0.0001
     text 1.5e300 = 1.5E+300
     de text -0.000025 = -2,5E-05
-    text7 1234567 = 1234567
-    text7 9999999.6 = 1E+07
     decimal 0.00000000005 = .0000000001
     decimal -0.00000000004 = .
     decimal 0.99999999999 = 1.
@@ -72,13 +77,26 @@ const char *const kRules = R"(
     left 1000 1301 = -150
     left 1001.5 0 = 501
     top 11520 3555 = 7076.25
-    reduce 10/8 = 0 5/4
-    reduce 4/-2 = -2 0/0
-    reduce -2/0 = 0 -2/0
-    reduce 1073741824/2147483646 = 0 536870912/1073741823
+    lowest 10/8 = 5/4
+    lowest 4/-2 = -2/1
+    lowest 0/7 = 0/1
+    lowest -2/0 = -2/0
+    lowest 1073741824/2147483646 = 536870912/1073741823
+    lowest 5/2.5 = 2/1
+    lowest 1/0.4 = division by zero
+    lowest 3e9/1 = overflow
+    split 7/2 = 3 3.5 1
+    split -7/2 = -4 -3.5 -1
+    3/4 + 1/2 = 1 1/4
+    1/2 - 2/1 = 0 -3/2
+    1/-2 × 1/1 = 0 -1/2
+    1/2 ÷ -1/4 = -2 0/0
+    2/3 ÷ 4/9 = 1 1/2
     999/1 × 2149633/1 = 2147483367 0/0
     999/1 × 2149634/1 = overflow
+    1/2 ÷ 0/5 = division by zero
     0/0 + 0/0 = division by zero
+    1e200/1 × 1e200/1 = overflow
     64ths 0.00781245 = < 1/64
     64ths 0.0078125 = 1/64
     64ths 0.02343755 = 1/32
@@ -89,21 +107,9 @@ const char *const kRules = R"(
     64ths -1e-300 = _
 )";
 
-// Runs "n1/d1 op n2/d2" as the calculator does: the first fraction as
-// texts in the result state, the second as arguments. Returns the result
-// state as "whole numerator/denominator".
-QString operate(Module1 &engine, const QString &operation)
-{
-    using Routine = void (Module1::*)(const Variant &, const Variant &);
-    const QMap<QString, Routine> routines = {{"+", &Module1::AddFractions}, {"-", &Module1::SubtractFractions},
-                                             {"×", &Module1::MultiplyFractions}, {"÷", &Module1::DivideFractions}};
-    const QStringList w = QString(operation).replace(u'/', u' ').split(u' ');
-    engine.ResetResult();
-    engine.varResultNumerator = Variant::text(w[0]);
-    engine.varResultDenominator = Variant::text(w[1]);
-    (engine.*routines[w[2]])(Variant::text(w[3]), Variant::text(w[4]));
-    return engine.varResultWhole.toText() + u' ' + engine.varResultNumerator.toText() + u'/' + engine.varResultDenominator.toText();
-}
+QString number(double value) { return QString::number(value, 'g', 17); }
+QString fraction(const Fraction &f) { return number(f.numerator) + u'/' + number(f.denominator); }
+QString mixed(const MixedNumber &m) { return number(m.whole) + u' ' + fraction({m.numerator, m.denominator}); }
 
 } // namespace
 
@@ -121,70 +127,78 @@ private slots:
         const QString expected = line.section(u'=', 1).trimmed().remove(u'_');
         const QString verb = rule.section(u' ', 0, 0), argument = rule.section(u' ', 1).remove(u'"');
         const double x = argument.section(u' ', 0, 0).toDouble(), y = argument.section(u' ', 1, 1).toDouble();
+        const Fraction f = {argument.section(u'/', 0, 0).toDouble(), argument.section(u'/', 1).toDouble()};
         if (verb == "read") // the test and the conversion agree
             QCOMPARE(isNumericText(argument, locale), expected != "mismatch");
-        bool number = true; // a value compared as a number, else a text
-        Module1 engine;
-        const QString got = outcome([&]() -> QString {
-            const QString op = rule.section(u' ', 1, 1);
-            if (op == "\\" || op == "mod") {
-                const double a = verb.toDouble(), b = rule.section(u' ', 2).toDouble();
-                return QString::number(op == "mod" ? integerModulo(a, b) : integerDivide(a, b));
-            }
-            const QMap<QString, std::function<double()>> numbers = {
-                {"read", [&] { return textToDouble(argument, locale); }}, {"round", [&] { return roundToInt32(x); }},
-                {"left", [&] { return centredLeft(x, y); }}, {"top", [&] { return calculatorTop(x, y); }}};
-            if (numbers.contains(verb))
-                return QString::number(numbers[verb](), 'g', 17);
-            number = false;
-            if (verb == "reduce") {
-                engine.ResetResult();
-                engine.varResultNumerator = Variant::real(argument.section(u'/', 0, 0).toDouble());
-                engine.varResultDenominator = Variant::real(argument.section(u'/', 1).toDouble());
-                engine.ReduceResult();
-                return engine.varResultWhole.toText() + u' ' + engine.varResultNumerator.toText() + u'/' + engine.varResultDenominator.toText();
-            }
-            const QMap<QString, std::function<QString()>> texts = {
-                {"text", [&] { return doubleToText(x, locale); }}, {"text7", [&] { return singleToText(float(x), locale); }},
-                {"decimal", [&] { return decimalPatternText(x, locale); }}, {"fraction", [&] { return fractionPatternText(x); }},
-                {"64ths", [&] { return nearestSixtyFourth(x); }}};
-            return texts.contains(verb) ? texts[verb]() : operate(engine, rule);
-        });
-        bool numeric[2];
-        if (!number || got.toDouble(&numeric[0]) != expected.toDouble(&numeric[1]) || !numeric[0] || !numeric[1])
+        const auto integer = [](std::int32_t i) { return QString::number(i); };
+        const QMap<QString, std::function<QString()>> rules = {
+            {"read", [&] { return outcome(textToDouble(argument, locale), number); }},
+            {"whole", [&] { return outcome(textToWholeNumber(argument, locale), number); }},
+            {"single", [&] { return outcome(withinSingleRange(x), number); }},
+            {"round", [&] { return outcome(roundToInt32(x), integer); }},
+            {"text", [&] { return doubleToText(x, locale); }},
+            {"decimal", [&] { return decimalPatternText(x, locale); }},
+            {"fraction", [&] { return fractionPatternText(x); }},
+            {"left", [&] { return number(centredLeft(x, y)); }},
+            {"top", [&] { return number(calculatorTop(x, y)); }},
+            {"lowest", [&] { return outcome(lowestTerms(f), fraction); }},
+            {"split", [&] { return outcome(splitWhole(f), [](const WholeSplit &s) { return number(s.whole) + u' ' + number(s.quotient) + u' ' + number(s.remainder); }); }},
+            {"64ths", [&] { return nearestSixtyFourth(x); }}};
+        const QStringList w = QString(rule).replace(u'/', u' ').split(u' ');
+        QString got;
+        if (rules.contains(verb)) {
+            got = rules[verb]();
+        } else if (w[1] == "\\" || w[1] == "mod") {
+            const double a = w[0].toDouble(), b = w[2].toDouble();
+            got = outcome(w[1] == "mod" ? integerModulo(a, b) : integerDivide(a, b), integer);
+        } else { // n1/d1 op n2/d2, through the engine as the calculator runs it
+            const QMap<QString, Result<MixedNumber> (Module1::*)(const Fraction &, const Fraction &)> routines = {
+                {"+", &Module1::AddFractions}, {"-", &Module1::SubtractFractions}, {"×", &Module1::MultiplyFractions}, {"÷", &Module1::DivideFractions}};
+            Module1 engine;
+            got = outcome((engine.*routines[w[2]])({w[0].toDouble(), w[1].toDouble()}, {w[3].toDouble(), w[4].toDouble()}), mixed);
+        }
+        bool numbers[2]; // a number compared as one
+        if (got.toDouble(&numbers[0]) != expected.toDouble(&numbers[1]) || !numbers[0] || !numbers[1])
             QCOMPARE(got, expected);
     }
-    void floatsAndVariants()
+    // What the engine's result state holds after an operation, a failed one included.
+    void resultState()
     {
-        // The float range ends half a unit past the largest float, where
-        // rounding to a float gives infinity; within it the value is kept
-        // whole. The largest double's 15-digit text overflows.
-        QCOMPARE(withinSingleRange(double(FLT_MAX) + 0x1p102), double(FLT_MAX) + 0x1p102);
-        QCOMPARE(outcome([] { return QString::number(withinSingleRange(-double(FLT_MAX) - 0x1p103)); }), "overflow");
-        QCOMPARE(outcome([] { return QString::number(textWithinSingleRange("-1e39")); }), "overflow");
-        QCOMPARE(textWithinSingleRange("16777217"), 16777217.0);
-        QCOMPARE(outcome([] { return QString::number(textToDouble(doubleToText(DBL_MAX))); }), "overflow");
-        // Integer kinds write digits, floats by their width, text as it is.
-        const QLocale c = QLocale::c();
-        QCOMPARE(QStringList({Variant::int32(-2147483647).toText(), Variant::single(0.1f).toText(c),
-                              Variant::real(double(0.1f)).toText(c), Variant::text(" 7").toText(), Variant().toText()}),
-                 QStringList({"-2147483647", "0.1", "0.100000001490116", " 7", ""}));
-        // \ and Mod give 32-bit integers, the rest 64-bit floats; abs and
-        // negation keep the kind, widening an integer that overflows it.
-        using K = Variant::Kind;
-        const QList<K> kinds = {integerDivide(Variant::text("7"), Variant::real(2)).kind(), modulo(Variant::real(7), Variant::real(2)).kind(),
-                                (Variant::text("3") * Variant::text("4")).kind(), (-Variant::int16(5)).kind(),
-                                (-Variant::int16(-32768)).kind(), abs(Variant::single(-1.5f)).kind()};
-        QVERIFY(kinds == QList<K>({K::Int32, K::Int32, K::Double, K::Int16, K::Int32, K::Single}));
-        QCOMPARE(abs(Variant::int32(INT32_MIN)).number(), 2147483648.0);
-        QCOMPARE(floor(Variant::real(-2.5)).number(), -3.0);
-        QVERIFY(compare(Variant::text("10"), Variant::real(9)) > 0);
-        // Errors of the arithmetic itself.
-        const QStringList errors = {outcome([] { return (Variant::text("") * Variant::real(1)).toText(); }),
-                                    outcome([] { return (Variant::real(1e308) * Variant::real(10)).toText(); }),
-                                    outcome([] { return divide(Variant::real(1), Variant::int16(0)).toText(); }),
-                                    outcome([] { return divide(Variant::real(1), Variant::real(1e-310)).toText(); })};
-        QCOMPARE(errors.join(", "), "mismatch, overflow, division by zero, overflow");
+        Module1 engine;
+        const auto state = [&] { return QStringList{engine.varResultWhole.toText(), engine.varResultNumerator.toText(), engine.varResultDenominator.toText()}; };
+        QVERIFY(engine.AddFractions({3, 4}, {1, 2}));
+        QCOMPARE(state(), QStringList({"1", "1", "4"}));
+        QCOMPARE(engine.varResultQuotient.toText(), "1.25");
+        QVERIFY(!engine.AddFractions({9e9, 1}, {0, 1})); // the combined pair stays; the reduction overflowed
+        QCOMPARE(state(), QStringList({"0", "9000000000", "1"}));
+        QCOMPARE(engine.varResultQuotient.toText(), "1.25");
+        engine.ResetResult();
+        QCOMPARE(state(), QStringList({"0", "0", "0"}));
+    }
+    // The Decimals window's commands on its working values: what each shows,
+    // and what a failed one leaves stored.
+    void conversions()
+    {
+        const auto [converted, decimal] = fractionToDecimal(WorkingValues(), -2, 1, 4);
+        QCOMPARE(decimal ? **decimal : 0.0, -1.75);
+        QCOMPARE(converted.sngWholeParts, -8.0);
+        const auto [nothing, none] = fractionToDecimal(converted, 5, 0, 4);
+        QVERIFY(none && !*none && nothing.strApprox.isEmpty());
+        const auto [failed, tooLarge] = fractionToDecimal(WorkingValues(), 1e9, 1, 1e30);
+        QVERIFY(!tooLarge && failed.sngNumerator == 1 && failed.sngDenominator == 1e30 && failed.dblDecimal == 0);
+
+        const auto [split, fraction] = decimalToFraction(WorkingValues(), 2.75);
+        QVERIFY(fraction && *fraction == MixedNumber({2, 3, 4}));
+        QCOMPARE(split.varWholeNum.toText() + u' ' + split.strApprox, "2.75 > 63/64");
+        const auto [kept, outside] = decimalToFraction(split, 214.75);
+        QVERIFY(!outside && kept.dblDecimal == 2.75);
+
+        const auto [carried, reduced] = reduce(WorkingValues(), 8, 4, 1.0);
+        QVERIFY(reduced && *reduced->whole == 3 && reduced->numerator == 0 && reduced->denominator == 0);
+        QCOMPARE(carried.varWholeNum.toText(), "3");
+        const auto [asTyped, zero] = reduce(WorkingValues(), 7, 0, Error::TypeMismatch);
+        QVERIFY(zero && !zero->whole && zero->numerator == 7);
+        QVERIFY(!reduce(WorkingValues(), 1, 2, Error::TypeMismatch).shown);
     }
 };
 

@@ -1,9 +1,6 @@
 #include "answerlabel.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -45,14 +42,6 @@ void AnswerLabel::paintEvent(QPaintEvent *)
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
-
-void copySelectionOrAnswer(const QString &answer)
-{
-    if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()); box && box->hasSelectedText())
-        box->copy();
-    else if (!answer.isEmpty())
-        QApplication::clipboard()->setText(answer);
 }
 
 } // namespace zarnith

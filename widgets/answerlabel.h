@@ -26,9 +26,4 @@ private:
     QString m_answer;
 };
 
-// Ctrl+C in a working window: the selected text of the box that has the
-// focus, as a box copies it; with nothing selected, the window's answer as
-// plain text. Without an answer the clipboard keeps what it holds.
-void copySelectionOrAnswer(const QString &answer);
-
 } // namespace zarnith

@@ -1,5 +1,6 @@
 #include "boxedit.h"
 
+#include "design.h"
 #include "field.h"
 #include "formkit.h"
 
@@ -11,10 +12,13 @@ namespace zarnith {
 
 namespace {
 constexpr int kNoLimit = 32767; // QLineEdit's own "no limit"
-constexpr double kSmallestPointSize = 4.0;
 } // namespace
 
-BoxEdit::BoxEdit(QWidget *parent) : QLineEdit(parent), m_designFont(font())
+BoxEdit::BoxEdit(QWidget *parent) : QLineEdit(parent), m_designFont(font()), m_styleMetrics([] {
+    QFont font;
+    font.setPixelSize(1);
+    return QFontMetrics(font);
+}())
 {
     connect(this, &QLineEdit::textEdited, this, &BoxEdit::applyLimitAfterEdit);
     connect(this, &QLineEdit::textChanged, this, &BoxEdit::fitFont);
@@ -128,19 +132,14 @@ void BoxEdit::initStyleOption(QStyleOptionFrame *option) const
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             option->palette.setColor(group, QPalette::Base, fieldBase(option->palette, group));
     }
-    static const QFontMetrics small = [] {
-        QFont font;
-        font.setPixelSize(1);
-        return QFontMetrics(font);
-    }();
-    option->fontMetrics = small;
+    option->fontMetrics = m_styleMetrics;
 }
 
 QFont fittedFont(const QFont &design, const QString &text, int room)
 {
     QFont fitted = design;
-    while (fitted.pointSizeF() > kSmallestPointSize && QFontMetrics(fitted).horizontalAdvance(text) > room)
-        fitted.setPointSizeF(fitted.pointSizeF() * 0.9);
+    while (fitted.pointSizeF() > design::kSmallestPoints && QFontMetrics(fitted).horizontalAdvance(text) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() * design::kShrinkStep);
     return fitted;
 }
 

@@ -5,8 +5,9 @@
 namespace zarnith {
 
 // A text box whose length limit holds for typing and pasting only, with the
-// desktop's beep for what it refuses. Text the program writes is never cut: the box shows it whole, shrinking its font
-// until the text fits the box's width.
+// desktop's beep for what it refuses. Text the program writes is never
+// cut: the box shows it whole, shrinking its font until the text fits the
+// box's width.
 class BoxEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -46,6 +47,9 @@ private:
 
     int m_inputLimit = 0;
     QFont m_designFont;
+    // What the style is told of the box's font: one small enough that no
+    // style leaves out the frame of a low box.
+    QFontMetrics m_styleMetrics;
     bool m_selectAllOnFocus = false;
     bool m_blends = false;
 };

@@ -1,6 +1,7 @@
 #include "formbuilder.h"
 
 #include "boxedit.h"
+#include "design.h"
 #include "field.h"
 #include "formkit.h"
 #include "linewidget.h"
@@ -62,7 +63,7 @@ QWidget *setUpFixedWindow(QMainWindow *window, const char *name, const QString &
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint);
-    window->setFont(dialogFont(8.0));
+    window->setFont(dialogFont(design::kDialogPoints));
 
     auto *client = new QWidget(window);
     client->setObjectName("client");

@@ -16,6 +16,8 @@ class QWidget;
 namespace zarnith {
 
 inline const QString kApplicationTitle = QStringLiteral("Zarnith");
+// The maker's web address, shown by the Decimals window and the About box.
+inline const QString kMakerAddress = QStringLiteral("www.example.org/zarnith");
 
 // The shortcut that moves between the two working windows: the calculator's
 // Decimal entry and the Decimals window's Fractions entry carry it both.

@@ -1,5 +1,8 @@
 #include "pictures.h"
 
+#include "design.h"
+
+#include <QCache>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -7,7 +10,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <memory>
+#include <optional>
 
 namespace zarnith {
 
@@ -32,44 +35,82 @@ QString pictureFile(Picture picture)
 
 const QString kIconFile = QStringLiteral(":/pictures/zarnith-icon.svg");
 
-// The operator drawings paint their symbol black; drawn in another ink,
-// that black is replaced by the ink. Each drawing is read once; its
-// renderer for each ink lives for the run.
-QSvgRenderer &drawing(const QString &file, const QColor &ink)
-{
-    static QHash<QString, QByteArray> sources;
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> drawings;
-    std::shared_ptr<QSvgRenderer> &renderer = drawings[file + ink.name()];
-    if (!renderer) {
-        QByteArray &source = sources[file];
+// The drawings read, their renderers for each ink, the pixmaps rendered
+// from them and the hand pointer: made when first wanted, shared by the
+// windows, and dropped as the application ends (its post routines run
+// before the window system goes). A desktop switched between light and dark
+// many times meets many inks; only the most recent are kept.
+class PictureCache {
+public:
+    static PictureCache &instance()
+    {
+        if (!s_instance) {
+            s_instance = new PictureCache;
+            qAddPostRoutine([] {
+                delete s_instance;
+                s_instance = nullptr;
+            });
+        }
+        return *s_instance;
+    }
+
+    // The operator drawings paint their symbol black; drawn in another
+    // ink, that black is replaced by the ink.
+    QSvgRenderer &drawing(const QString &file, const QColor &ink)
+    {
+        const QString key = file + ink.name();
+        if (QSvgRenderer *renderer = m_drawings.object(key))
+            return *renderer;
+        QByteArray &source = m_sources[file];
         if (source.isEmpty()) {
             QFile in(file);
             in.open(QIODevice::ReadOnly);
             source = in.readAll();
         }
-        renderer = std::make_shared<QSvgRenderer>(
-            QByteArray(source).replace("#000000", ink.name().toLatin1()));
+        auto *renderer = new QSvgRenderer(QByteArray(source).replace("#000000", ink.name().toLatin1()));
+        m_drawings.insert(key, renderer);
+        return *renderer;
     }
-    return *renderer;
+
+    // A drawing rendered at `pixels` device pixels for a screen of the
+    // given pixel ratio, once per size and ink.
+    QPixmap rendered(const QString &file, QSize pixels, const QColor &ink, qreal ratio)
+    {
+        const QString key = QStringLiteral("%1@%2x%3/%4%5")
+                                .arg(file).arg(pixels.width()).arg(pixels.height()).arg(ratio).arg(ink.name());
+        if (const QPixmap *known = m_pixmaps.object(key))
+            return *known;
+        QPixmap pixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        drawing(file, ink).render(&painter);
+        painter.end();
+        pixmap.setDevicePixelRatio(ratio);
+        m_pixmaps.insert(key, new QPixmap(pixmap));
+        return pixmap;
+    }
+
+    std::optional<QCursor> hand;
+
+private:
+    // Eight drawings in a few inks each; the pixmaps at the sizes shown.
+    static constexpr int kMostDrawings = 64;
+    static constexpr int kMostPixmaps = 256;
+    static inline PictureCache *s_instance = nullptr;
+
+    QHash<QString, QByteArray> m_sources;
+    QCache<QString, QSvgRenderer> m_drawings{kMostDrawings};
+    QCache<QString, QPixmap> m_pixmaps{kMostPixmaps};
+};
+
+QSvgRenderer &drawing(const QString &file, const QColor &ink)
+{
+    return PictureCache::instance().drawing(file, ink);
 }
 
-// A drawing rendered at `pixels` device pixels for a screen of the given
-// pixel ratio, once per size and ink: the windows share the pixmaps.
 QPixmap renderPixels(const QString &file, QSize pixels, const QColor &ink = Qt::black, qreal ratio = 1.0)
 {
-    static QHash<QString, QPixmap> rendered;
-    const QString key = QStringLiteral("%1@%2x%3/%4%5")
-                            .arg(file).arg(pixels.width()).arg(pixels.height()).arg(ratio).arg(ink.name());
-    if (const auto it = rendered.constFind(key); it != rendered.cend())
-        return *it;
-    QPixmap pixmap(pixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    drawing(file, ink).render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    rendered.insert(key, pixmap);
-    return pixmap;
+    return PictureCache::instance().rendered(file, pixels, ink, ratio);
 }
 
 // A drawing at a device-independent size, at the screen's pixel ratio so
@@ -128,7 +169,7 @@ QPixmap picturePixmap(Picture picture, const QColor &ink, int pixels)
 
 QIcon pictureIcon(Picture picture)
 {
-    return iconOf(pictureFile(picture), {16, 32}, true);
+    return iconOf(pictureFile(picture), {design::kSmallPicturePixels, design::kPicturePixels}, true);
 }
 
 QIcon programIcon()
@@ -148,8 +189,13 @@ QPixmap aboutPicture(QSize size)
 
 QCursor handPointer()
 {
-    static const QCursor pointer(render(QStringLiteral(":/pictures/hand-pointer.svg"), QSize(32, 32)), 12, 1);
-    return pointer;
+    using namespace design;
+    std::optional<QCursor> &hand = PictureCache::instance().hand;
+    if (!hand) {
+        hand.emplace(render(QStringLiteral(":/pictures/hand-pointer.svg"), QSize(kPicturePixels, kPicturePixels)),
+                     kHandHotSpotX, kHandHotSpotY);
+    }
+    return *hand;
 }
 
 void PictureLabel::setPicture(std::optional<Picture> picture)

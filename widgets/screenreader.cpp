@@ -176,6 +176,8 @@ public:
         cursor.setPosition(position);
         view()->setTextCursor(cursor);
     }
+    // The widget's name and description, and the text between two offsets.
+    using QAccessibleWidget::text;
     QString text(int start, int end) const override
     {
         return view()->toPlainText().mid(start, end - start);

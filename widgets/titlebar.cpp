@@ -1,5 +1,7 @@
 #include "titlebar.h"
 
+#include "design.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -27,10 +29,11 @@ void TitleBar::addTo(QWidget *window)
 TitleBar::TitleBar(QWidget *window) : QWidget(window), m_window(window)
 {
     setObjectName("titleBar");
-    const int height = fontMetrics().height() + 10;
+    using namespace design;
+    const int height = fontMetrics().height() + kTitleBarPadding;
     auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(2);
+    row->setContentsMargins(kTitleBarEndMargin, kTitleBarEdgeMargin, kTitleBarEndMargin, kTitleBarEdgeMargin);
+    row->setSpacing(kTitleBarEdgeMargin);
     row->addStretch();
     if (window->windowFlags() & Qt::WindowMinimizeButtonHint)
         connect(addBox(QStyle::SP_TitleBarMinButton, "cmdMinimise", tr("Minimise")), &QToolButton::clicked, window,
@@ -94,7 +97,7 @@ void TitleBar::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().color(active ? QPalette::Highlight : QPalette::Button));
     painter.fillRect(0, height() - 1, width(), 1, palette().color(QPalette::Mid));
     const int icon = fontMetrics().height();
-    m_window->windowIcon().paint(&painter, QRect(6, (height() - icon) / 2, icon, icon));
+    m_window->windowIcon().paint(&painter, QRect(design::kTitleBarIconLeft, (height() - icon) / 2, icon, icon));
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);

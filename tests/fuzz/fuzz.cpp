@@ -8,10 +8,10 @@
 #include "boxedit.h"
 #include "formkit.h"
 #include "frmfract.h"
-#include "harness.h"
 #include "module1.h"
 #include "numbers.h"
 #include "sixtyfourths.h"
+#include "tables.h"
 
 #include <QtWidgets>
 
@@ -29,9 +29,14 @@ void check(bool holds, const char *property, const QString &input)
         qFatal("property failed: %s [%s]", property, qPrintable(input));
 }
 
+QString number(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
 QString read(const QString &text, const QLocale &locale)
 {
-    return outcome([&] { return QString::number(textToDouble(text, locale), 'g', 17); });
+    return outcome(textToDouble(text, locale), number);
 }
 
 void parse(const QString &text)
@@ -40,12 +45,11 @@ void parse(const QString &text)
         const ParsedNumber parsed = parseNumber(text, locale);
         const bool inRange = parsed.status == ParsedNumber::Status::Ok;
         check(isNumericText(text, locale) == parsed.isNumeric(), "test and parser agree", text);
-        check(read(text, locale) == (!parsed.isNumeric() ? "mismatch" : inRange ? QString::number(parsed.value, 'g', 17) : "overflow"),
+        check(read(text, locale) == (!parsed.isNumeric() ? "mismatch" : inRange ? number(parsed.value) : "overflow"),
               "the conversion agrees", text);
         if (!inRange)
             continue;
-        check(outcome([&] { return QString::number(textWithinSingleRange(text, locale)); }) != "overflow" || std::fabs(parsed.value) > FLT_MAX,
-              "float range", text);
+        check(withinSingleRange(parsed.value) || std::fabs(parsed.value) > FLT_MAX, "float range", text);
         // The largest doubles round, at 15 digits, past the double range.
         const QString back = read(doubleToText(parsed.value, locale), locale);
         check(std::fabs(parsed.value) > 1.797693134862315e308 ? back == "overflow"
@@ -71,14 +75,14 @@ void decimals(int command, const QStringList &texts)
     buttons[command]->click();
     const QString what = texts.join(u'|');
     check(approxTexts.contains(ui.Label2->text()), "a nearest sixty-fourth from its table", what);
-    const auto number = [](const QString &t) { return parseNumber(t).status == ParsedNumber::Status::Ok; };
+    const auto isNumber = [](const QString &t) { return parseNumber(t).status == ParsedNumber::Status::Ok; };
     if (messages != before)
         return;
     const QString decimal = ui.txtDecimal->text();
-    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || number(decimal) || decimal == QLocale().decimalPoint(), "a decimal", what);
-    check(command != 1 || !number(texts[3]) || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && number(ui.txtWholeNum->text())),
+    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || isNumber(decimal) || decimal == QLocale().decimalPoint(), "a decimal", what);
+    check(command != 1 || !isNumber(texts[3]) || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && isNumber(ui.txtWholeNum->text())),
           "the denominator divides ten million", what);
-    check(command != 2 || (number(ui.txtNumerator->text()) && textToDouble(ui.txtDenominator->text()) >= 0), "a fraction", what);
+    check(command != 2 || (isNumber(ui.txtNumerator->text()) && *textToDouble(ui.txtDenominator->text()) >= 0), "a fraction", what);
     check(command != 3 || ui.txtNumerator->text() == "0", "Clear shows 0", what);
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+
+// Case tables one case a line, and what a rule of the engine gives.
+
+#include "result.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+namespace zarnith::test {
+
+// In a _data function: one row per line of `table` ("#" lines and blank
+// ones left out), named by the line, in the column "line"; once for each
+// prefix, written before the line.
+inline void addCases(const char *table, const QStringList &prefixes = {QString()})
+{
+    QTest::addColumn<QString>("line");
+    for (const QString &prefix : prefixes) {
+        for (const QString &raw : QString::fromUtf8(table).split(u'\n')) {
+            const QString line = raw.trimmed();
+            if (!line.isEmpty() && !line.startsWith(u'#'))
+                QTest::newRow(qPrintable(prefix + line)) << prefix + line;
+        }
+    }
+}
+
+// A case split at "|" into at least `count` trimmed columns.
+inline QStringList columns(const QString &line, int count)
+{
+    QStringList parts = line.split(u'|');
+    for (QString &part : parts)
+        part = part.trimmed();
+    parts.resize(qMax(parts.size(), qsizetype(count)));
+    return parts;
+}
+
+// A result as a table writes it: its value through `text`, or its error,
+// "mismatch", "division by zero" or "overflow".
+template <class T, class Text>
+QString outcome(const Result<T> &result, Text text)
+{
+    const char *const errors[] = {"mismatch", "division by zero", "overflow"};
+    return result ? text(*result) : QString::fromLatin1(errors[int(result.error())]);
+}
+
+} // namespace zarnith::test
