@@ -18,7 +18,7 @@ SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The version, as the project states it once: project(zarnith VERSION ...).
 VERSION   := $(shell sed -n 's/^project.zarnith VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 check-format clean
 
 all: build
 
@@ -129,6 +129,12 @@ package: deps
 # installed program headless, and removes it again.
 test-package: package
 	$(SUDO) tests/package_test.sh $(PACKAGE_DIR)/zarnith_$(VERSION)_$$(dpkg --print-architecture).deb
+
+# The project's own sources laid out as .clang-format says (chmlib keeps
+# its own layout); the release's clang-format reads it.
+check-format:
+	@$(MAKE) --no-print-directory install-missing WANTED="clang-format"
+	git ls-files '*.cpp' '*.h' | grep -v '^third_party/' | xargs clang-format --dry-run --Werror
 
 # The README's make test and make test-a11y again on a Debian 13 system that
 # debootstrap builds in build-debian13/root (reused when present), as root.

@@ -68,11 +68,12 @@ int main(int argc, char *argv[])
         {"Subtract", calculator, "cmdSubtract", fractions},
         {"Multiply", calculator, "cmdMultiply", fractions},
         {"Divide", calculator, "cmdDivide", fractions},
-        {"Fraction to Decimal", decimals, "cmdResult0",
+        {"Fraction to Decimal",
+         decimals,
+         "cmdResult0",
          {{"txtWholeNum", "2"}, {"txtNumerator", "3"}, {"txtDenominator", "8"}}},
         {"Decimal to Fraction", decimals, "cmdResult1", {{"txtDecimal", "100.01"}}},
-        {"Reduce", decimals, "cmdReduce",
-         {{"txtWholeNum", "1"}, {"txtNumerator", "3"}, {"txtDenominator", "-6"}}},
+        {"Reduce", decimals, "cmdReduce", {{"txtWholeNum", "1"}, {"txtNumerator", "3"}, {"txtDenominator", "-6"}}},
     };
 
     constexpr int kRuns = 5000;

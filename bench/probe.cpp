@@ -34,8 +34,14 @@ long statusKiB(const char *field)
 
 } // namespace
 
-long residentKiB() { return statusKiB("VmRSS:"); }
-long peakResidentKiB() { return statusKiB("VmHWM:"); }
+long residentKiB()
+{
+    return statusKiB("VmRSS:");
+}
+long peakResidentKiB()
+{
+    return statusKiB("VmHWM:");
+}
 
 FirstPaint::FirstPaint(QWidget *window) : QObject(window), m_window(window)
 {

@@ -69,8 +69,8 @@ void Form1Ui::setupUi(QMainWindow *window)
     cmdDivide = pictureButton(Frame1, "cmdDivide", Picture::Divide, {180, 870, 585, 585});
 
     using namespace design;
-    txtWholeNum = addBox(client, "txtWholeNum", {2880, 240, 855, 555}, dialogFont(kWholeNumberPoints, true),
-                         kWholeNumberChars);
+    txtWholeNum =
+        addBox(client, "txtWholeNum", {2880, 240, 855, 555}, dialogFont(kWholeNumberPoints, true), kWholeNumberChars);
     txtD2 = addBox(client, "txtD2", {1500, 570, 705, 285}, boxFont, kCalculatorDenominatorChars);
     txtN2 = addBox(client, "txtN2", {1500, 75, 705, 300}, boxFont, kCalculatorNumeratorChars);
     txtD1 = addBox(client, "txtD1", {90, 570, 705, 285}, boxFont, kCalculatorDenominatorChars);
@@ -101,8 +101,8 @@ void Form1Ui::setupUi(QMainWindow *window)
     setTwipsGeometry(lblAnswer, 2835, 105, 1778, 720);
     lblAnswer->lower();
 
-    setFocusOrder({txtN1, txtD1, txtN2, txtD2, cmdAdd, cmdSubtract, cmdDivide, cmdMultiply,
-                   cmdClear, cmdDecimal, lblAnswer, txtWholeNum});
+    setFocusOrder({txtN1, txtD1, txtN2, txtD2, cmdAdd, cmdSubtract, cmdDivide, cmdMultiply, cmdClear, cmdDecimal,
+                   lblAnswer, txtWholeNum});
     txtN1->setFocus();
 
     mnuFile = addMenu(window, "mnuFile", "&File");

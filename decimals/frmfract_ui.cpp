@@ -23,8 +23,8 @@ namespace {
 QFont captionFont()
 {
     QFont font = dialogFont(design::kCaptionPoints);
-    font.setFamilies(installedFaces({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                     QStringLiteral("DejaVu Sans")}));
+    font.setFamilies(
+        installedFaces({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
     return font;
 }
 
@@ -40,12 +40,12 @@ void FrmFractUi::setupUi(QMainWindow *window)
     txtDecimal = addBox(Frame3, "txtDecimal", {135, 195, 1800, 420}, dialogFont(kLargePoints, true), kDecimalChars,
                         Qt::AlignLeft | Qt::AlignVCenter);
     Frame2 = addFrame(client, "Frame2", {2550, 30, 2700, 1005}, QStringLiteral("Fraction"));
-    txtNumerator = addBox(Frame2, "txtNumerator", {1425, 195, 1050, 285}, dialogFont(kSmallPoints, true),
-                          kDecimalsNumeratorChars);
+    txtNumerator =
+        addBox(Frame2, "txtNumerator", {1425, 195, 1050, 285}, dialogFont(kSmallPoints, true), kDecimalsNumeratorChars);
     txtDenominator = addBox(Frame2, "txtDenominator", {1425, 615, 1050, 285}, dialogFont(kSmallPoints, true),
                             kDecimalsDenominatorChars);
-    txtWholeNum = addBox(Frame2, "txtWholeNum", {135, 210, 1095, 690}, dialogFont(kWholeNumberPoints, true),
-                         kWholeNumberChars);
+    txtWholeNum =
+        addBox(Frame2, "txtWholeNum", {135, 210, 1095, 690}, dialogFont(kWholeNumberPoints, true), kWholeNumberChars);
     Line1 = addLine(Frame2, "Line1", 1395, 540, 2520, 3);
     for (QGroupBox *frame : {Frame3, Frame2})
         frame->setFont(captionFont());
@@ -73,8 +73,8 @@ void FrmFractUi::setupUi(QMainWindow *window)
     setTwipsGeometry(lblAnswer, 60, 1335, 2085, 375);
     lblAnswer->lower();
 
-    setFocusOrder({txtNumerator, txtDenominator, txtWholeNum, txtDecimal, cmdClear, cmdReduce,
-                   cmdResult0, cmdResult1, lblAnswer});
+    setFocusOrder({txtNumerator, txtDenominator, txtWholeNum, txtDecimal, cmdClear, cmdReduce, cmdResult0, cmdResult1,
+                   lblAnswer});
     txtNumerator->setFocus();
 
     mnuFile = addMenu(window, "mnuFile", "&File");
@@ -82,10 +82,8 @@ void FrmFractUi::setupUi(QMainWindow *window)
     mnuExit = addEntry(mnuFile, "mnuExit", "&Exit");
     mnuFunctions = addMenu(window, "mnuFunctions", "&Functions");
     mnuReduce = addEntry(mnuFunctions, "mnuReduce", "&Reduce", QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuFracToDec = addEntry(mnuFunctions, "mnuFracToDec", "&Fraction to Decimal",
-                            QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuDecToFrac = addEntry(mnuFunctions, "mnuDecToFrac", "&Decimal To Fraction",
-                            QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuFracToDec = addEntry(mnuFunctions, "mnuFracToDec", "&Fraction to Decimal", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuDecToFrac = addEntry(mnuFunctions, "mnuDecToFrac", "&Decimal To Fraction", QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuClear = addEntry(mnuFunctions, "mnuClear", "&Clear");
     mnuHelp = addMenu(window, "mnuHelp", "&Help");
     mnuContets = addEntry(mnuHelp, "mnuContets", "&Contents", QKeySequence(Qt::Key_F1));

@@ -29,8 +29,7 @@ bool divides(int k, double value)
 
 } // namespace
 
-Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole, double numerator,
-                                              double denominator)
+Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole, double numerator, double denominator)
 {
     values.varWholeNum = Variant::real(whole);
     const Result<double> n = withinSingleRange(numerator);

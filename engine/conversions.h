@@ -45,8 +45,7 @@ struct Step {
 // otherwise nothing is computed (the decimal is empty) and the nearest
 // sixty-fourth is emptied with it, so that no earlier answer stands beside
 // the new fraction as if it were its. Overflow beyond the 32-bit float range.
-Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole, double numerator,
-                                              double denominator);
+Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole, double numerator, double denominator);
 
 // Decimal to Fraction: the decimal over 10,000,000, reduced by trial
 // division, its whole part split off when it exceeds 1 (otherwise the

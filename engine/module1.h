@@ -19,8 +19,7 @@ Result<Fraction> combine(Operation operation, const Fraction &first, const Fract
 
 // A fraction as the calculator takes it from its boxes: numerator and
 // denominator each a whole number (textToWholeNumber).
-Result<Fraction> readFraction(const QString &numerator, const QString &denominator,
-                              const QLocale &locale = QLocale());
+Result<Fraction> readFraction(const QString &numerator, const QString &denominator, const QLocale &locale = QLocale());
 
 // The fraction arithmetic engine and its result state, which lives for the
 // whole run. Each operation starts from a reset state, combines the two

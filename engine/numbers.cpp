@@ -13,8 +13,8 @@ namespace {
 // Reads past one sign at `pos`: the locale's or the ASCII one.
 void skipSign(const QString &s, qsizetype &pos, const QLocale &locale)
 {
-    for (const QString &sign : {locale.negativeSign(), locale.positiveSign(),
-                                QStringLiteral("-"), QStringLiteral("+")}) {
+    for (const QString &sign :
+         {locale.negativeSign(), locale.positiveSign(), QStringLiteral("-"), QStringLiteral("+")}) {
         if (!sign.isEmpty() && s.mid(pos).startsWith(sign)) {
             pos += sign.size();
             return;
@@ -27,8 +27,7 @@ bool isDigitOf(QChar c, const QLocale &locale)
     if (c >= u'0' && c <= u'9')
         return true;
     const QString zero = locale.zeroDigit();
-    return zero.size() == 1 && c.unicode() >= zero[0].unicode()
-        && c.unicode() <= zero[0].unicode() + 9;
+    return zero.size() == 1 && c.unicode() >= zero[0].unicode() && c.unicode() <= zero[0].unicode() + 9;
 }
 
 qsizetype skipDigits(const QString &s, qsizetype &pos, const QLocale &locale)
@@ -253,8 +252,7 @@ QString generalNumberText(double value, int digits, const QLocale &locale)
         QString mantissa = scientific.left(e);
         dropTrailingZeros(mantissa);
         const int magnitude = std::abs(exponent);
-        text = mantissa + u'E' + (exponent < 0 ? u'-' : u'+')
-            + QString::number(magnitude).rightJustified(2, u'0');
+        text = mantissa + u'E' + (exponent < 0 ? u'-' : u'+') + QString::number(magnitude).rightJustified(2, u'0');
     } else {
         text = QString::number(value, 'f', digits - 1 - exponent);
         dropTrailingZeros(text);
@@ -277,8 +275,7 @@ QString decimalPatternText(double value, const QLocale &locale)
     RoundedDigits r = roundHalfAwayFromZero(value, 10);
     while (r.fraction.endsWith(u'0'))
         r.fraction.chop(1);
-    return (r.negative ? QStringLiteral("-") : QString()) + r.integer + locale.decimalPoint()
-        + r.fraction;
+    return (r.negative ? QStringLiteral("-") : QString()) + r.integer + locale.decimalPoint() + r.fraction;
 }
 
 QString fractionPatternText(double value)

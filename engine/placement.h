@@ -10,8 +10,14 @@ namespace zarnith {
 constexpr int kTwipsPerPixel = 15;
 
 // A position or size in twips to whole pixels, to the nearest pixel.
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline float pixelsToTwips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+inline int twipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline float pixelsToTwips(int pixels)
+{
+    return static_cast<float>(pixels) * kTwipsPerPixel;
+}
 
 // Left edge of a window centred on the screen: the free width rounded to a
 // 32-bit integer (halves to even), then halved with the remainder dropped,

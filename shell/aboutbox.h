@@ -6,7 +6,6 @@
 
 namespace zarnith {
 
-
 // Shows the About box, at most one at a time, centred on the screen by its
 // outer frame.
 class AboutBox {

@@ -1,8 +1,8 @@
 #include "frmabout_ui.h"
 
+#include "design.h"
 #include "formbuilder.h"
 #include "formkit.h"
-#include "design.h"
 #include "linewidget.h"
 #include "pictures.h"
 #include "placement.h"
@@ -29,8 +29,8 @@ QLabel *picture(QWidget *parent, const char *name, TwipsRect r, QPixmap (*draw)(
 }
 
 // A label on the black background in the given colour.
-QLabel *text(QWidget *parent, const char *name, TwipsRect r, const QString &caption,
-             const QColor &color, const QFont &font)
+QLabel *text(QWidget *parent, const char *name, TwipsRect r, const QString &caption, const QColor &color,
+             const QFont &font)
 {
     QLabel *label = addLabel(parent, name, r);
     label->setFont(font);
@@ -46,8 +46,7 @@ QLabel *text(QWidget *parent, const char *name, TwipsRect r, const QString &capt
 void FrmAboutUi::setupUi(QDialog *dialog)
 {
     dialog->setObjectName("frmAbout");
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     dialog->setFont(dialogFont(design::kDialogPoints));
     // The title bar of a fixed dialog shows no icon where the window manager
     // follows that rule; task bars and window switchers show the program's.
@@ -69,19 +68,18 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     title.setItalic(true);
     lblTitle = text(dialog, "lblTitle", {480, 30, 3090, 345}, kApplicationTitle, Qt::yellow, title);
     Label3 = text(dialog, "Label3", {2310, 840, 1650, 885},
-                  QStringLiteral("Zarnith developers. Free to use, copy and share."), kLightGrey,
-                  dialog->font());
+                  QStringLiteral("Zarnith developers. Free to use, copy and share."), kLightGrey, dialog->font());
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer = text(dialog, "lblDisclaimer", {912, 2064, 2160, 192},
-                         kMakerAddress, kLightGrey, dialogFont(design::kSmallPoints, true));
+    lblDisclaimer = text(dialog, "lblDisclaimer", {912, 2064, 2160, 192}, kMakerAddress, kLightGrey,
+                         dialogFont(design::kSmallPoints, true));
     // An etched rule: a light grey band with a white edge on top.
     Line1 = addLine(dialog, "Line1_0", 120, 1958, 3837, 4, LineWidget::Thickness::Inside);
     Line1->setColor(kLightGrey);
     Line2 = addLine(dialog, "Line2", 120, 1958, 3837, 1);
     Line2->setColor(Qt::white);
-    lblVersion = text(dialog, "lblVersion", {3060, 450, 105, 240}, QString(), Qt::white,
-                      dialogFont(design::kSmallPoints, true));
+    lblVersion =
+        text(dialog, "lblVersion", {3060, 450, 105, 240}, QString(), Qt::white, dialogFont(design::kSmallPoints, true));
 
     // The pictures carry no meaning a screen reader could tell.
     hideFromReader({Image1, Image2, Line1, Line2});

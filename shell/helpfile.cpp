@@ -58,7 +58,8 @@ bool HelpFile::open(const QString &path)
     if (!contentsFile.isEmpty()) {
         const QByteArray sitemap = read(contentsFile);
         // One there but not read is beyond the bounds or damaged.
-        std::optional<QList<ContentsEntry>> entries = parseContents(sitemap, QDeadlineTimer(HelpBounds::kReadMilliseconds));
+        std::optional<QList<ContentsEntry>> entries =
+            parseContents(sitemap, QDeadlineTimer(HelpBounds::kReadMilliseconds));
         if (!entries || (sitemap.isEmpty() && holds(contentsFile)))
             return false;
         m_contents = *entries;
@@ -94,8 +95,9 @@ QByteArray HelpFile::read(const QString &name, qsizetype largest)
     QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
     qsizetype got = 0;
     while (got < bytes.size() && clock.nsecsElapsed() < m_readNanoseconds) {
-        const LONGINT64 slice = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char *>(bytes.data()) + got,
-                                                    LONGUINT64(got), qMin(kSlice, bytes.size() - got));
+        const LONGINT64 slice =
+            chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char *>(bytes.data()) + got, LONGUINT64(got),
+                                qMin(kSlice, bytes.size() - got));
         if (slice <= 0)
             break;
         got += static_cast<qsizetype>(slice);
@@ -132,9 +134,8 @@ QString HelpFile::defaultTopic() const
 // parameter. Only those tags matter; the rest of the markup is skipped.
 std::optional<QList<ContentsEntry>> parseContents(const QByteArray &sitemap, QDeadlineTimer deadline)
 {
-    static const QRegularExpression tag(
-        QStringLiteral(R"(<\s*(/?)\s*(ul|object|param)\b([^>]*)>)"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tag(QStringLiteral(R"(<\s*(/?)\s*(ul|object|param)\b([^>]*)>)"),
+                                        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression attribute(QStringLiteral(R"re((\w+)\s*=\s*"([^"]*)")re"));
     const QString text = QStringDecoder::decoderForHtml(sitemap).decode(sitemap);
 
@@ -160,8 +161,9 @@ std::optional<QList<ContentsEntry>> parseContents(const QByteArray &sitemap, QDe
             QString key, value;
             for (const QRegularExpressionMatch &a : attribute.globalMatch(match.captured(3))) {
                 // Only a value with an entity in it costs a document.
-                const QString text = a.captured(2).contains(u'&') ? QTextDocumentFragment::fromHtml(a.captured(2)).toPlainText()
-                                                                  : a.captured(2);
+                const QString text = a.captured(2).contains(u'&')
+                    ? QTextDocumentFragment::fromHtml(a.captured(2)).toPlainText()
+                    : a.captured(2);
                 if (a.captured(1).compare(u"name", Qt::CaseInsensitive) == 0)
                     key = text.toLower();
                 else if (a.captured(1).compare(u"value", Qt::CaseInsensitive) == 0)

@@ -76,7 +76,8 @@ void HelpPage::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
     if (m_file)
         m_file->startReading();
     const QByteArray page = m_file && name.scheme() == kScheme
-        ? m_file->read(name.path(QUrl::FullyDecoded), HelpBounds::kLargestPage) : QByteArray();
+        ? m_file->read(name.path(QUrl::FullyDecoded), HelpBounds::kLargestPage)
+        : QByteArray();
     if (page.isEmpty()) {
         emit pageRefused(name);
         return;
@@ -143,8 +144,7 @@ void HelpWindow::setFile(std::unique_ptr<HelpFile> file, const QString &path)
     QList<QTreeWidgetItem *> parents;
     for (const ContentsEntry &entry : m_file->contents()) {
         parents.resize(qMin<qsizetype>(entry.depth, parents.size()));
-        auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_ui.contents)
-                                       : new QTreeWidgetItem(parents.last());
+        auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_ui.contents) : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         if (!entry.local.isEmpty())
             item->setData(0, kTopicRole, helpTopicUrl(entry.local));

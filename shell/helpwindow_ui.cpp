@@ -31,8 +31,7 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     actBack = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
     actBack->setObjectName("actBack");
     actBack->setShortcut(QKeySequence::Back);
-    actForward = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowForward),
-                                QStringLiteral("&Forward"));
+    actForward = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
     actForward->setObjectName("actForward");
     actForward->setShortcut(QKeySequence::Forward);
     actClose = new QAction(QStringLiteral("Close"), window);

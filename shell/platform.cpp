@@ -71,10 +71,7 @@ bool compositorDrawsTitleBars()
 // full-screen state and asks to leave it again straight away.
 class FixedSizeKeeper : public QObject {
 public:
-    explicit FixedSizeKeeper(QWidget *window) : QObject(window), m_window(window)
-    {
-        window->installEventFilter(this);
-    }
+    explicit FixedSizeKeeper(QWidget *window) : QObject(window), m_window(window) { window->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

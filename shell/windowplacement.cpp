@@ -22,8 +22,7 @@ void placeByFrame(QWidget *window, const TopRule &top)
     const QRect frame = window->frameGeometry();
     const float left = centredLeft(pixelsToTwips(screen.width()), pixelsToTwips(frame.width()));
     // move() positions a top-level window by its frame.
-    window->move(screen.left() + twipsToPixels(left),
-                 screen.top() + twipsToPixels(top(pixelsToTwips(frame.height()))));
+    window->move(screen.left() + twipsToPixels(left), screen.top() + twipsToPixels(top(pixelsToTwips(frame.height()))));
 }
 
 void centreOver(QWidget *window, const QWidget *other);
@@ -90,7 +89,8 @@ void placeOver(QWidget *window, const QWidget *other)
             centreOver(window, over);
     };
     // Found by its name: the class has no meta-object of its own to find it by.
-    if (QObject *known = window->findChild<QObject *>(QStringLiteral("placeWhenFrameKnown"), Qt::FindDirectChildrenOnly))
+    if (QObject *known =
+            window->findChild<QObject *>(QStringLiteral("placeWhenFrameKnown"), Qt::FindDirectChildrenOnly))
         static_cast<PlaceWhenFrameKnown *>(known)->replace(placement);
     else
         new PlaceWhenFrameKnown(window, placement);

@@ -22,8 +22,9 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         QFont title = box->font();
         title.setBold(true);
         title.setPointSizeF(title.pointSizeF() * 1.25);
-        const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal() && box->icon() == QMessageBox::NoIcon
-            && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull() && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
+        const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal()
+            && box->icon() == QMessageBox::NoIcon && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull()
+            && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();
@@ -103,7 +104,9 @@ QString spoken(const QWidget *window)
 double contrast(const QColor &a, const QColor &b)
 {
     auto lum = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    auto l = [&](const QColor &c) { return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05; };
+    auto l = [&](const QColor &c) {
+        return 0.2126 * lum(c.redF()) + 0.7152 * lum(c.greenF()) + 0.0722 * lum(c.blueF()) + 0.05;
+    };
     return std::max(l(a), l(b)) / std::min(l(a), l(b));
 }
 

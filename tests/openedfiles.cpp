@@ -28,8 +28,11 @@ F noted(const char *path, const char *name)
 }
 
 // A mode follows the flags only when the call may create a file.
-#define MODE(flags) va_list args; va_start(args, flags); \
-    const int mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0; va_end(args)
+#define MODE(flags)                                                                                                    \
+    va_list args;                                                                                                      \
+    va_start(args, flags);                                                                                             \
+    const int mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0;                    \
+    va_end(args)
 
 } // namespace
 
@@ -54,14 +57,28 @@ QStringList stopRecordingOpenedFiles()
 
 } // namespace zarnith::test
 
-#define OPEN_LIKE(name) extern "C" int name(const char *path, int flags, ...) \
-    { MODE(flags); return noted<int (*)(const char *, int, ...)>(path, #name)(path, flags, mode); }
-#define OPENAT_LIKE(name) extern "C" int name(int dir, const char *path, int flags, ...) \
-    { MODE(flags); return noted<int (*)(int, const char *, int, ...)>(path, #name)(dir, path, flags, mode); }
-#define CHECKED_OPEN_LIKE(name) extern "C" int name(const char *path, int flags) \
-    { return noted<int (*)(const char *, int)>(path, #name)(path, flags); }
-#define FOPEN_LIKE(name) extern "C" FILE *name(const char *path, const char *mode) \
-    { return noted<FILE *(*)(const char *, const char *)>(path, #name)(path, mode); }
+#define OPEN_LIKE(name)                                                                                                \
+    extern "C" int name(const char *path, int flags, ...)                                                              \
+    {                                                                                                                  \
+        MODE(flags);                                                                                                   \
+        return noted<int (*)(const char *, int, ...)>(path, #name)(path, flags, mode);                                 \
+    }
+#define OPENAT_LIKE(name)                                                                                              \
+    extern "C" int name(int dir, const char *path, int flags, ...)                                                     \
+    {                                                                                                                  \
+        MODE(flags);                                                                                                   \
+        return noted<int (*)(int, const char *, int, ...)>(path, #name)(dir, path, flags, mode);                       \
+    }
+#define CHECKED_OPEN_LIKE(name)                                                                                        \
+    extern "C" int name(const char *path, int flags)                                                                   \
+    {                                                                                                                  \
+        return noted<int (*)(const char *, int)>(path, #name)(path, flags);                                            \
+    }
+#define FOPEN_LIKE(name)                                                                                               \
+    extern "C" FILE *name(const char *path, const char *mode)                                                          \
+    {                                                                                                                  \
+        return noted<FILE *(*)(const char *, const char *)>(path, #name)(path, mode);                                  \
+    }
 
 OPEN_LIKE(open)
 OPEN_LIKE(open64)

@@ -53,8 +53,10 @@ const char *const kOperations = R"(
 
 // Each sign's button and menu entry, and the hidden picture the operator
 // sign copies.
-const QMap<QString, std::pair<QString, QString>> kSigns = {
-    {"+", {"Add", "imgPlus"}}, {"-", {"Subtract", "imgNeg"}}, {"×", {"Multiply", "imgMulti"}}, {"÷", {"Divide", "imgDiv"}}};
+const QMap<QString, std::pair<QString, QString>> kSigns = {{"+", {"Add", "imgPlus"}},
+                                                           {"-", {"Subtract", "imgNeg"}},
+                                                           {"×", {"Multiply", "imgMulti"}},
+                                                           {"÷", {"Divide", "imgDiv"}}};
 
 // A point of each operator's symbol in its 32-pixel drawing | the controls
 // showing it (Image1 after the pointer was over Divide).
@@ -71,7 +73,8 @@ const char *const kSymbols = R"(
 QString asFields(const QString &result)
 {
     const QString fraction = result.section(u' ', -1);
-    return fraction.contains(u'/') ? (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction : fraction + " 0/0";
+    return fraction.contains(u'/') ? (result.contains(u' ') ? result.section(u' ', 0, 0) : "0") + u' ' + fraction
+                                   : fraction + " 0/0";
 }
 
 } // namespace
@@ -79,7 +82,11 @@ QString asFields(const QString &result)
 class TestCalculator : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_window = std::make_unique<Form1>(m_engine); QVERIFY(showActive(m_window.get())); }
+    void init()
+    {
+        m_window = std::make_unique<Form1>(m_engine);
+        QVERIFY(showActive(m_window.get()));
+    }
     void cleanup() { m_window.reset(); }
     void operations_data() { addCases(kOperations); }
     void operations()
@@ -87,30 +94,36 @@ private slots:
         QFETCH(QString, line);
         const QString how = columns(line, 2)[1];
         const bool fails = line.contains(u'→');
-        const QStringList sides = columns(line, 2)[0].split(fails ? u'→' : u'='), operands = sides[0].split(u' ', Qt::SkipEmptyParts);
+        const QStringList sides = columns(line, 2)[0].split(fails ? u'→' : u'='),
+                          operands = sides[0].split(u' ', Qt::SkipEmptyParts);
         const QString op = operands[1], expected = sides[1].trimmed();
         enter(operands[0] + u' ' + operands[2]);
         const int left = label("txtN3")->x();
         qint64 signWhileShown = 0; // a menu entry shows its sign before any message
-        const QStringList messages = messagesDuring([&] {
-            if (how.isEmpty())
-                click(button(op));
-            else if (how == "menu")
-                chooseMenuEntry(m_window.get(), "mnuFunction", "mnu" + kSigns[op].first);
-            else if (how == "Space")
-                QTest::keyClick(button(op), Qt::Key_Space);
-            else // the shortcut from inside a box, where the box has keys of its own
-                QTest::keySequence(box("txtD2"), QKeySequence(how));
-        }, [&] { signWhileShown = sign(); });
+        const QStringList messages = messagesDuring(
+            [&] {
+                if (how.isEmpty())
+                    click(button(op));
+                else if (how == "menu")
+                    chooseMenuEntry(m_window.get(), "mnuFunction", "mnu" + kSigns[op].first);
+                else if (how == "Space")
+                    QTest::keyClick(button(op), Qt::Key_Space);
+                else // the shortcut from inside a box, where the box has keys of its own
+                    QTest::keySequence(box("txtD2"), QKeySequence(how));
+            },
+            [&] { signWhileShown = sign(); });
         QVERIFY(how != "menu" || !fails || signWhileShown == picture(op));
         QCOMPARE(messages, fails ? QStringList{expected} : QStringList());
         QCOMPARE(result(), fails ? " /" : asFields(expected));
         QCOMPARE(spoken(m_window.get()), fails ? "" : expected);
-        QCOMPARE(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName(), "Result: " + (fails ? "none" : expected));
+        QCOMPARE(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName(),
+                 "Result: " + (fails ? "none" : expected));
         QApplication::clipboard()->setText("held"); // nothing to copy keeps it
         QTest::keySequence(box("txtD2"), QKeySequence::Copy);
         QCOMPARE(QApplication::clipboard()->text(), fails ? "held" : expected);
-        QVERIFY(QAccessible::queryAccessibleInterface(label("txtD3"))->text(QAccessible::Name).endsWith(label("txtD3")->text()));
+        QVERIFY(QAccessible::queryAccessibleInterface(label("txtD3"))
+                    ->text(QAccessible::Name)
+                    .endsWith(label("txtD3")->text()));
         // Every way but Space shows the operation's sign.
         QCOMPARE(sign(), how == "Space" ? 0 : picture(op));
         if (fails)
@@ -135,14 +148,19 @@ private slots:
     {
         int beeps = 0;
         setBeepSink([&] { ++beeps; });
-        for (const auto &[name, kept] : {std::pair{"txtN1", "123"}, {"txtD1", "1234"}, {"txtN2", "123"}, {"txtD2", "1234"}, {"txtWholeNum", "123"}}) {
+        for (const auto &[name, kept] : {std::pair{"txtN1", "123"},
+                                         {"txtD1", "1234"},
+                                         {"txtN2", "123"},
+                                         {"txtD2", "1234"},
+                                         {"txtWholeNum", "123"}}) {
             beeps = 0;
             typeInto(box(name), "123456");
             QCOMPARE(box(name)->text() + u' ' + QString::number(beeps), kept + QString(" %1").arg(6 - strlen(kept)));
             typeInto(box(name), "_");
             QApplication::clipboard()->setText("7 7/8");
             QTest::keySequence(box(name), QKeySequence::Paste);
-            QCOMPARE(box(name)->text() + u' ' + QString::number(beeps), QString("7 7/8").left(strlen(kept)) + QString(" %1").arg(7 - strlen(kept)));
+            QCOMPARE(box(name)->text() + u' ' + QString::number(beeps),
+                     QString("7 7/8").left(strlen(kept)) + QString(" %1").arg(7 - strlen(kept)));
         }
         // With text selected Ctrl+C copies the selection.
         typeInto(box("txtN1"), "123");
@@ -190,13 +208,16 @@ private slots:
             QTest::keySequence(focus, QKeySequence(key));
             QTRY_COMPARE(result(), " /"); // a button shows its press first
             QCOMPARE(box("txtN1")->text() + box("txtD1")->text() + box("txtN2")->text() + box("txtD2")->text(), "");
-            QCOMPARE(m_engine.varResultNumerator.toText() + m_engine.varResultDenominator.toText() + m_engine.varResultWhole.toText(), "000");
+            QCOMPARE(m_engine.varResultNumerator.toText() + m_engine.varResultDenominator.toText()
+                         + m_engine.varResultWhole.toText(),
+                     "000");
             QCOMPARE(sign() + bar()->x2(), picture("+") + barEnd);
             QVERIFY(key.key() != Qt::Key_Escape || QApplication::focusWidget() == focus);
             QCOMPARE(spoken(m_window.get()), "Cleared");
         }
         for (QWidget *w : m_window->findChildren<QWidget *>()) // what the reader is told takes no room
-            QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification || w->size().isNull());
+            QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification
+                    || w->size().isNull());
     }
     // A right click on any result field offers Copy: the answer whole.
     void copyFromTheResultFields()
@@ -223,7 +244,9 @@ private slots:
                 QVERIFY(answer->grab().toImage() != unfocused);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(walk.join(u' '), "txtN1 txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal lblAnswer txtN1");
+        QCOMPARE(
+            walk.join(u' '),
+            "txtN1 txtD1 txtN2 txtD2 cmdAdd cmdSubtract cmdDivide cmdMultiply cmdClear cmdDecimal lblAnswer txtN1");
     }
     void names()
     {
@@ -232,7 +255,8 @@ private slots:
         const QWidgetList controls = m_window->centralWidget()->findChildren<QWidget *>() << m_window->centralWidget();
         for (QWidget *w : controls) {
             QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
-            QVERIFY(w->focusPolicy() == Qt::NoFocus || !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
+            QVERIFY(w->focusPolicy() == Qt::NoFocus
+                    || !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
         }
         QVERIFY(QAccessible::queryAccessibleInterface(bar())->state().invisible);
         QVERIFY(m_window->centralWidget()->childAt(bar()->geometry().center()) != bar()); // a click there passes it
@@ -244,9 +268,11 @@ private slots:
         QStringList read; // the first two entries of each menu
         for (const char *name : {"mnuFile", "mnuHelp"}) {
             for (int i = 0; i < 2; ++i) {
-                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(named<QMenu>(m_window.get(), name))->child(i);
+                QAccessibleInterface *face =
+                    QAccessible::queryAccessibleInterface(named<QMenu>(m_window.get(), name))->child(i);
                 QAccessibleActionInterface *actions = face->actionInterface();
-                read << face->text(QAccessible::Name) + u' ' + actions->keyBindingsForAction(actions->actionNames().value(0)).join(u';');
+                read << face->text(QAccessible::Name) + u' '
+                        + actions->keyBindingsForAction(actions->actionNames().value(0)).join(u';');
             }
         }
         QCOMPARE(read, QStringList({"Decimal d;;<Control>F2", "Exit ", "Contents c;;F1", "About a;;<Control>h"}));
@@ -257,7 +283,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         menu->setActiveAction(add);
         QVERIFY(face->state().focused && !face->state().invisible && !face->state().disabled);
-        QCOMPARE(face->rect(), QRect(menu->mapToGlobal(menu->actionGeometry(add).topLeft()), menu->actionGeometry(add).size()));
+        QCOMPARE(face->rect(),
+                 QRect(menu->mapToGlobal(menu->actionGeometry(add).topLeft()), menu->actionGeometry(add).size()));
         QCOMPARE(face->parent()->object(), menu);
         menu->hide();
         enter("1/2 1/3");
@@ -275,8 +302,10 @@ private slots:
         });
         TitleBar::setWanted(true);
         QPalette colours = QApplication::palette();
-        const QList<std::pair<QPalette::ColorRole, QRgb>> roles = {{QPalette::Highlight, 0x0000c0}, {QPalette::HighlightedText, 0xffffff},
-            {QPalette::Button, 0xd0d0d0}, {QPalette::ButtonText, 0x000000}, {QPalette::Mid, 0x808080}, {QPalette::WindowText, 0xc00000}};
+        const QList<std::pair<QPalette::ColorRole, QRgb>> roles = {
+            {QPalette::Highlight, 0x0000c0}, {QPalette::HighlightedText, 0xffffff},
+            {QPalette::Button, 0xd0d0d0},    {QPalette::ButtonText, 0x000000},
+            {QPalette::Mid, 0x808080},       {QPalette::WindowText, 0xc00000}};
         for (const auto &[role, rgb] : roles)
             colours.setColor(role, QColor(rgb));
         QApplication::setPalette(colours);
@@ -292,7 +321,8 @@ private slots:
         for (QWidget *active : {static_cast<QWidget *>(m_window.get()), &other}) {
             QVERIFY(showActive(active));
             const QImage image = bar->grab().toImage();
-            const QColor paper = image.pixelColor(1, 1), ink = colours.color(active == &other ? QPalette::ButtonText : QPalette::HighlightedText);
+            const QColor paper = image.pixelColor(1, 1),
+                         ink = colours.color(active == &other ? QPalette::ButtonText : QPalette::HighlightedText);
             QCOMPARE(paper, colours.color(active == &other ? QPalette::Button : QPalette::Highlight));
             QCOMPARE(image.pixelColor(1, image.height() - 1), colours.color(QPalette::Mid));
             int left = image.width(), right = 0, strongest = 0;
@@ -307,9 +337,11 @@ private slots:
                 }
             }
             QCOMPARE(strongest, qRound(contrast(ink, paper) * 100)); // the caption in the text colour
-            QVERIFY2(qAbs((right - left + 1) / image.devicePixelRatio() - captionWidth) <= 2, qPrintable(QString::number(right - left + 1))); // in bold
+            QVERIFY2(qAbs((right - left + 1) / image.devicePixelRatio() - captionWidth) <= 2,
+                     qPrintable(QString::number(right - left + 1))); // in bold
         }
-        QCOMPARE(messagesDuring([&] { click(button("+")); }, [] { QVERIFY(QApplication::activeModalWidget()->findChild<QWidget *>("titleBar")); }),
+        QCOMPARE(messagesDuring([&] { click(button("+")); },
+                                [] { QVERIFY(QApplication::activeModalWidget()->findChild<QWidget *>("titleBar")); }),
                  QStringList{"FILL ALL BOXES"});
         QWidget fixed; // a window without a layout: its bar follows its width
         fixed.resize(200, 100);
@@ -335,15 +367,21 @@ private slots:
             QTest::mouseMove(button("÷"), QPoint(9, 9));
             for (const QPalette &desktop : {start, switched}) {
                 QApplication::setPalette(desktop);
-                QApplication::sendEvent(m_window.get(), std::make_unique<QEvent>(QEvent::ApplicationPaletteChange).get());
+                QApplication::sendEvent(m_window.get(),
+                                        std::make_unique<QEvent>(QEvent::ApplicationPaletteChange).get());
                 for (const QString &name : c[1].split(u' ')) {
                     QWidget *shown = named<QWidget>(m_window.get(), name);
                     const QImage image = shown->grab().toImage();
-                    const QPoint point = QPoint(shown->width() / 2 + at[0].toInt() - 16, shown->height() / 2 + at[1].toInt() - 16);
-                    QVERIFY2(contrast(image.pixelColor(point * image.devicePixelRatio()), shown->palette().color(shown->backgroundRole())) >= 3, qPrintable(name));
+                    const QPoint point =
+                        QPoint(shown->width() / 2 + at[0].toInt() - 16, shown->height() / 2 + at[1].toInt() - 16);
+                    QVERIFY2(contrast(image.pixelColor(point * image.devicePixelRatio()),
+                                      shown->palette().color(shown->backgroundRole()))
+                                 >= 3,
+                             qPrintable(name));
                 }
                 QCOMPARE(label("Image1")->grab().toImage(), label("imgDiv")->grab().toImage());
-                QCOMPARE(box("txtWholeNum")->palette().color(QPalette::Base), desktop.color(QPalette::Button)); // it blends in
+                QCOMPARE(box("txtWholeNum")->palette().color(QPalette::Base),
+                         desktop.color(QPalette::Button)); // it blends in
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
@@ -352,7 +390,9 @@ private slots:
             QCOMPARE(named<QWidget>(m_window.get(), line)->height(), bar()->height());
         // Each stands midway between its numerator and denominator.
         for (const auto &[line, over, under] : {std::tuple{"Line3", "txtN1", "txtD1"}, {"Line2", "txtN2", "txtD2"}})
-            QVERIFY(qAbs(named<QWidget>(m_window.get(), line)->geometry().center().y() * 2 - box(over)->geometry().bottom() - box(under)->y()) <= 2);
+            QVERIFY(qAbs(named<QWidget>(m_window.get(), line)->geometry().center().y() * 2
+                         - box(over)->geometry().bottom() - box(under)->y())
+                    <= 2);
         const qreal ratio = qApp->devicePixelRatio();
         QCOMPARE(label(c[1].section(u' ', 0, 0))->pixmap().size(), QSize(32, 32) * ratio);
         const QImage hand = button("+")->cursor().pixmap().toImage();
@@ -361,9 +401,13 @@ private slots:
         QCOMPARE(button("+")->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}})); // a sign drawn at two sizes
         QVERIFY(qAlpha(hand.pixel(QPoint(12, 1) * ratio)) > 0 && qAlpha(hand.pixel(0, 0)) == 0); // the finger tip
     }
+
 private:
     QLineEdit *box(const char *name) const { return named<QLineEdit>(m_window.get(), name); }
-    QPushButton *button(const QString &sign) const { return named<QPushButton>(m_window.get(), "cmd" + kSigns.value(sign, {sign, {}}).first); }
+    QPushButton *button(const QString &sign) const
+    {
+        return named<QPushButton>(m_window.get(), "cmd" + kSigns.value(sign, {sign, {}}).first);
+    }
     QLabel *label(const QString &name) const { return named<QLabel>(m_window.get(), name); }
     LineWidget *bar() const { return named<LineWidget>(m_window.get(), "Line1"); }
     // Types "n1/d1 n2/d2" into the four boxes.
@@ -373,7 +417,10 @@ private:
         for (int i = 0; i < 4; ++i)
             typeInto(box(QStringList{"txtN1", "txtD1", "txtN2", "txtD2"}[i].toLatin1()), typed[i]);
     }
-    QString result() const { return box("txtWholeNum")->text() + u' ' + label("txtN3")->text() + u'/' + label("txtD3")->text(); }
+    QString result() const
+    {
+        return box("txtWholeNum")->text() + u' ' + label("txtN3")->text() + u'/' + label("txtD3")->text();
+    }
     // The picture the operator sign shows (0: none yet), and a sign's own.
     qint64 sign() const { return label("Image1")->pixmap().isNull() ? 0 : label("Image1")->pixmap().cacheKey(); }
     qint64 picture(const QString &sign) const { return label(kSigns[sign].second)->pixmap().cacheKey(); }

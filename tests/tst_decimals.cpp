@@ -98,7 +98,8 @@ const char *const kDesktops = R"(
 )";
 
 const QStringList kBoxes = {"txtWholeNum", "txtNumerator", "txtDenominator", "txtDecimal"};
-const QMap<QString, QString> kButtons = {{"F→D", "cmdResult0"}, {"D→F", "cmdResult1"}, {"Reduce", "cmdReduce"}, {"Clear", "cmdClear"}};
+const QMap<QString, QString> kButtons = {
+    {"F→D", "cmdResult0"}, {"D→F", "cmdResult1"}, {"Reduce", "cmdReduce"}, {"Clear", "cmdClear"}};
 
 // "W n/d decimal" as the texts of the four boxes, in the locale.
 QStringList boxTexts(const QString &written)
@@ -122,7 +123,12 @@ private slots:
         m_window = std::make_unique<FrmFract>(m_engine);
         QVERIFY(showActive(m_window.get()));
     }
-    void cleanup() { m_window.reset(); QLocale::setDefault(QLocale::c()); QApplication::setPalette(QApplication::style()->standardPalette()); }
+    void cleanup()
+    {
+        m_window.reset();
+        QLocale::setDefault(QLocale::c());
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
     void scenarios_data() { addCases(kScenarios, {"", "de: "}); }
     void scenarios()
     {
@@ -154,7 +160,9 @@ private slots:
                 QCOMPARE(shown(i), expected[i] == u"_" ? "" : expected[i]);
         }
         QCOMPARE(messages.join(u'\n'), c[3]);
-        const auto local = [](QString text) { return text == u"_" ? QString() : text.replace(u'.', QLocale().decimalPoint()); };
+        const auto local = [](QString text) {
+            return text == u"_" ? QString() : text.replace(u'.', QLocale().decimalPoint());
+        };
         if (!c[4].isEmpty()) {
             QCOMPARE(spoken(m_window.get()), local(c[4]));
             const QString again = c[4] == u"_" || c[4] == u"Cleared" ? "none" : local(c[4]);
@@ -195,8 +203,10 @@ private slots:
         QCoreApplication::processEvents();
         const QImage shot = m_window->grab().toImage();
         for (const QString &name : kBoxes + QStringList{"Label2"}) {
-            const QColor shown = shot.pixelColor(named<QWidget>(m_window.get(), name)->mapTo(m_window.get(), QPoint(3, 3)));
-            QVERIFY2(contrast(shown, desktop.window().color()) >= 1.1 && contrast(shown, desktop.text().color()) >= 4.5, qPrintable(name));
+            const QColor shown =
+                shot.pixelColor(named<QWidget>(m_window.get(), name)->mapTo(m_window.get(), QPoint(3, 3)));
+            QVERIFY2(contrast(shown, desktop.window().color()) >= 1.1 && contrast(shown, desktop.text().color()) >= 4.5,
+                     qPrintable(name));
             QCOMPARE(shown == desktop.base().color(), c[1] == u"own");
         }
     }
@@ -208,7 +218,8 @@ private slots:
         QCOMPARE(chooseOnlyContextEntry(approx), "&Copy"); // its right click copies what it shows
         QCOMPARE(QApplication::clipboard()->text(), "1/2");
         // Every label shows its caption whole; the two with a caption of their own show it.
-        QVERIFY(!named<QLabel>(m_window.get(), "Label1")->text().isEmpty() && !named<QLabel>(m_window.get(), "Label3")->text().isEmpty());
+        QVERIFY(!named<QLabel>(m_window.get(), "Label1")->text().isEmpty()
+                && !named<QLabel>(m_window.get(), "Label3")->text().isEmpty());
         for (QLabel *label : m_window->findChildren<QLabel *>())
             QVERIFY2(label->size().expandedTo(label->sizeHint()) == label->size(), qPrintable(label->text()));
         // The long captions are drawn on two lines inside their buttons (drawn
@@ -236,7 +247,8 @@ private slots:
             int top = 0;
             while (image.pixelColor(x, top) == image.pixelColor(x, image.height() / 2))
                 ++top;
-            const QImage caption = image.copy(8, 0, frame->fontMetrics().horizontalAdvance(frame->title()) + 4, middle * 2);
+            const QImage caption =
+                image.copy(8, 0, frame->fontMetrics().horizontalAdvance(frame->title()) + 4, middle * 2);
             QImage blank = caption;
             blank.fill(image.pixelColor(x, image.height() / 2));
             QVERIFY2(top == middle && caption != blank, name);
@@ -245,8 +257,9 @@ private slots:
         // another window is active (some themes grey the text then).
         auto *line = named<QWidget>(m_window.get(), "Line1");
         QWidget other;
-        for (const auto &[window, text, drawn] : {std::tuple{QColor(Qt::white), QColor(Qt::gray), QColor(Qt::black)},
-                                                  {QColor(0x22, 0x22, 0x22), QColor(0xdd, 0xdd, 0xdd), QColor(0xdd, 0xdd, 0xdd)}}) {
+        for (const auto &[window, text, drawn] :
+             {std::tuple{QColor(Qt::white), QColor(Qt::gray), QColor(Qt::black)},
+              {QColor(0x22, 0x22, 0x22), QColor(0xdd, 0xdd, 0xdd), QColor(0xdd, 0xdd, 0xdd)}}) {
             QPalette colors = m_window->palette();
             colors.setColor(QPalette::Window, window);
             colors.setColor(QPalette::WindowText, text);
@@ -263,11 +276,15 @@ private slots:
         press("cmdResult1");
         QCOMPARE(m_window->values().varWholeNum.toText(), "2.75");
     }
+
 private:
     QLineEdit *box(const QString &name) const { return named<QLineEdit>(m_window.get(), name); }
     void press(const char *button) { QTest::mouseClick(named<QPushButton>(m_window.get(), button), Qt::LeftButton); }
     // Box i of kBoxes, or (i = 4) the nearest sixty-fourth.
-    QString shown(int i) const { return i < 4 ? box(kBoxes[i])->text() : named<QLabel>(m_window.get(), "Label2")->text(); }
+    QString shown(int i) const
+    {
+        return i < 4 ? box(kBoxes[i])->text() : named<QLabel>(m_window.get(), "Label2")->text();
+    }
     Module1 m_engine;
     std::unique_ptr<FrmFract> m_window;
 };

@@ -107,9 +107,18 @@ const char *const kRules = R"(
     64ths -1e-300 = _
 )";
 
-QString number(double value) { return QString::number(value, 'g', 17); }
-QString fraction(const Fraction &f) { return number(f.numerator) + u'/' + number(f.denominator); }
-QString mixed(const MixedNumber &m) { return number(m.whole) + u' ' + fraction({m.numerator, m.denominator}); }
+QString number(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+QString fraction(const Fraction &f)
+{
+    return number(f.numerator) + u'/' + number(f.denominator);
+}
+QString mixed(const MixedNumber &m)
+{
+    return number(m.whole) + u' ' + fraction({m.numerator, m.denominator});
+}
 
 } // namespace
 
@@ -120,7 +129,8 @@ private slots:
     void rules()
     {
         QFETCH(QString, line);
-        const QMap<QString, QLocale> locales = {{"de", QLocale(QLocale::German)}, {"ar", QLocale(QLocale::Arabic, QLocale::Egypt)}};
+        const QMap<QString, QLocale> locales = {{"de", QLocale(QLocale::German)},
+                                                {"ar", QLocale(QLocale::Arabic, QLocale::Egypt)}};
         const QString first = line.section(u' ', 0, 0);
         const QLocale locale = locales.value(first, QLocale::c());
         const QString rule = line.section(u'=', 0, 0).trimmed().mid(locales.contains(first) ? 3 : 0);
@@ -142,7 +152,12 @@ private slots:
             {"left", [&] { return number(centredLeft(x, y)); }},
             {"top", [&] { return number(calculatorTop(x, y)); }},
             {"lowest", [&] { return outcome(lowestTerms(f), fraction); }},
-            {"split", [&] { return outcome(splitWhole(f), [](const WholeSplit &s) { return number(s.whole) + u' ' + number(s.quotient) + u' ' + number(s.remainder); }); }},
+            {"split",
+             [&] {
+                 return outcome(splitWhole(f), [](const WholeSplit &s) {
+                     return number(s.whole) + u' ' + number(s.quotient) + u' ' + number(s.remainder);
+                 });
+             }},
             {"64ths", [&] { return nearestSixtyFourth(x); }}};
         const QStringList w = QString(rule).replace(u'/', u' ').split(u' ');
         QString got;
@@ -153,9 +168,14 @@ private slots:
             got = outcome(w[1] == "mod" ? integerModulo(a, b) : integerDivide(a, b), integer);
         } else { // n1/d1 op n2/d2, through the engine as the calculator runs it
             const QMap<QString, Result<MixedNumber> (Module1::*)(const Fraction &, const Fraction &)> routines = {
-                {"+", &Module1::AddFractions}, {"-", &Module1::SubtractFractions}, {"×", &Module1::MultiplyFractions}, {"÷", &Module1::DivideFractions}};
+                {"+", &Module1::AddFractions},
+                {"-", &Module1::SubtractFractions},
+                {"×", &Module1::MultiplyFractions},
+                {"÷", &Module1::DivideFractions}};
             Module1 engine;
-            got = outcome((engine.*routines[w[2]])({w[0].toDouble(), w[1].toDouble()}, {w[3].toDouble(), w[4].toDouble()}), mixed);
+            got = outcome(
+                (engine.*routines[w[2]])({w[0].toDouble(), w[1].toDouble()}, {w[3].toDouble(), w[4].toDouble()}),
+                mixed);
         }
         bool numbers[2]; // a number compared as one
         if (got.toDouble(&numbers[0]) != expected.toDouble(&numbers[1]) || !numbers[0] || !numbers[1])
@@ -165,7 +185,10 @@ private slots:
     void resultState()
     {
         Module1 engine;
-        const auto state = [&] { return QStringList{engine.varResultWhole.toText(), engine.varResultNumerator.toText(), engine.varResultDenominator.toText()}; };
+        const auto state = [&] {
+            return QStringList{engine.varResultWhole.toText(), engine.varResultNumerator.toText(),
+                               engine.varResultDenominator.toText()};
+        };
         QVERIFY(engine.AddFractions({3, 4}, {1, 2}));
         QCOMPARE(state(), QStringList({"1", "1", "4"}));
         QCOMPARE(engine.varResultQuotient.toText(), "1.25");

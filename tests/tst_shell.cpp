@@ -83,7 +83,8 @@ const char *const kHostileHelp = R"(
 
 // Where the system keeps what Qt reads to draw a page: fonts, their
 // configuration and caches, icons, locale data.
-const QRegularExpression kSystemFiles(QStringLiteral(R"(^(/usr/|/etc/fonts/|/var/cache/fontconfig/|/proc/|/sys/|.*/\.cache/fontconfig/|/etc/ld\.so))"));
+const QRegularExpression kSystemFiles(
+    QStringLiteral(R"(^(/usr/|/etc/fonts/|/var/cache/fontconfig/|/proc/|/sys/|.*/\.cache/fontconfig/|/etc/ld\.so))"));
 
 // The memory the process holds now, and the most it held since the last
 // clearing, in bytes.
@@ -101,7 +102,10 @@ void clearPeakMemory()
 }
 
 // Valgrind runs every step some twenty times slower: time limits are left out or widened there.
-bool underValgrind() { return qEnvironmentVariableIsSet("ZARNITH_UNDER_VALGRIND"); }
+bool underValgrind()
+{
+    return qEnvironmentVariableIsSet("ZARNITH_UNDER_VALGRIND");
+}
 
 // Records the addresses handed to the desktop.
 class Desktop : public QObject {
@@ -136,8 +140,16 @@ private slots:
         for (const char *scheme : {"http", "https", "mailto", "file", "smb", "javascript", "data", "ms-its"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
-    void init() { m_app = std::make_unique<Application>(); QVERIFY(QTest::qWaitForWindowExposed(&calculator())); }
-    void cleanup() { m_app.reset(); QTest::qWait(0); } // boxes closed with the program go later
+    void init()
+    {
+        m_app = std::make_unique<Application>();
+        QVERIFY(QTest::qWaitForWindowExposed(&calculator()));
+    }
+    void cleanup()
+    {
+        m_app.reset();
+        QTest::qWait(0);
+    } // boxes closed with the program go later
     void startAndNavigation()
     {
         // The calculator alone, centred, its bottom a quarter of its height
@@ -194,16 +206,21 @@ private slots:
         press(&calculator(), "txtN1", Qt::CTRL | Qt::Key_H);
         QPointer<FrmAbout> box = about();
         QVERIFY(box && QTest::qWaitForWindowExposed(box) && !box->isModal() && !box->windowIcon().isNull());
-        QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text() + u'|' + box->ui().lblVersion->accessibleName(),
+        QCOMPARE(box->windowTitle() + u'|' + box->ui().lblVersion->text() + u'|'
+                     + box->ui().lblVersion->accessibleName(),
                  "Zarnith|Version 8.0|Zarnith version 8.0"); // as a screen reader reads it
         QVERIFY(box->ui().Label3->text().startsWith("\u00a9 "));
-        QCOMPARE(box->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}})); // for task bars
-        QCOMPARE(named<QWidget>(box, "Line2")->y(), named<QWidget>(box, "Line1_0")->y()); // the rule's white edge on its top
+        QCOMPARE(box->windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}})); // for task bars
+        QCOMPARE(named<QWidget>(box, "Line2")->y(),
+                 named<QWidget>(box, "Line1_0")->y());   // the rule's white edge on its top
         for (const char *picture : {"Image1", "Image2"}) // the program's icon, the picture
             QVERIFY(!named<QLabel>(box, picture)->pixmap().isNull());
-        for (QLabel *line : {box->ui().lblTitle, box->ui().lblVersion, box->ui().Label3, box->ui().lblDisclaimer}) { // lines that stand out on black
+        for (QLabel *line : {box->ui().lblTitle, box->ui().lblVersion, box->ui().Label3,
+                             box->ui().lblDisclaimer}) { // lines that stand out on black
             QVERIFY2(contrast(line->palette().color(QPalette::WindowText), Qt::black) > 7, qPrintable(line->text()));
-            QVERIFY(line == box->ui().lblVersion || line == box->ui().Label3 || qAbs(line->geometry().center().x() - box->width() / 2) <= 3); // centred
+            QVERIFY(line == box->ui().lblVersion || line == box->ui().Label3
+                    || qAbs(line->geometry().center().x() - box->width() / 2) <= 3); // centred
         }
         QVERIFY((box->frameGeometry().center() - box->screen()->geometry().center()).manhattanLength() <= 1);
         // The calculator keeps taking input; a second About brings the same box
@@ -272,13 +289,16 @@ private slots:
         const QStringList c = columns(line, 2);
         QTemporaryDir empty;
         const QString start = QDir::currentPath();
-        const QString folder = c[0].contains(u"build") ? QFileInfo(ZARNITH_HELP_FILE).path() : c[0] == u"/" ? c[0] : empty.path();
+        const QString folder = c[0].contains(u"build") ? QFileInfo(ZARNITH_HELP_FILE).path()
+            : c[0] == u"/"                             ? c[0]
+                                                       : empty.path();
         QVERIFY(QDir::setCurrent(folder));
         FrmFract *decimals = openDecimals();
         QVERIFY(decimals);
         QStringList seen;
         // Contents, then F1, in each window: the viewer blocks neither window.
-        for (QMainWindow *window : {(QMainWindow *)&calculator(), (QMainWindow *)decimals, (QMainWindow *)&calculator(), (QMainWindow *)decimals}) {
+        for (QMainWindow *window : {(QMainWindow *)&calculator(), (QMainWindow *)decimals, (QMainWindow *)&calculator(),
+                                    (QMainWindow *)decimals}) {
             QVERIFY(showActive(window));
             const bool menu = seen.size() < 2;
             seen << messagesDuring([&] {
@@ -293,12 +313,13 @@ private slots:
             QTRY_VERIFY(viewer()->isActiveWindow() && !viewer()->isMinimized()); // brought forward
             HelpPage *page = viewer()->ui().page;
             QCOMPARE(page->source().path(), "/index.html"); // each time at the default topic
-            QVERIFY(page->hasFocus()); // a screen reader reads it first
+            QVERIFY(page->hasFocus());                      // a screen reader reads it first
             QTest::keyClick(page, Qt::Key_Tab);
             QCOMPARE(spoken(viewer()), "link The calculator window"); // Tab reaches the first link
             const QTextCursor link = page->document()->find("The calculator window");
             QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center() - QPoint(8, 0));
-            QCOMPARE(page->source().path() + u' ' + spoken(viewer()), "/calculator.html The calculator window"); // followed, its title said
+            QCOMPARE(page->source().path() + u' ' + spoken(viewer()),
+                     "/calculator.html The calculator window"); // followed, its title said
             QCOMPARE(viewer()->ui().contents->currentItem()->text(0), "The calculator window");
             QVERIFY(viewer()->ui().actBack->isEnabled() && !viewer()->ui().actForward->isEnabled());
             viewer()->ui().actBack->trigger();
@@ -321,11 +342,12 @@ private slots:
         for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it)
             contents << (*it)->data(0, Qt::UserRole).toUrl().fileName();
         QCOMPARE(contents.join(u','), ZARNITH_HELP_PAGES);
-        QCOMPARE(viewer()->ui().contents->topLevelItemCount(), 1); // the pages under the first
+        QCOMPARE(viewer()->ui().contents->topLevelItemCount(), 1);           // the pages under the first
         for (QTreeWidgetItemIterator it(viewer()->ui().contents); *it; ++it) // a reader reads none of them as expanded
             QCOMPARE((*it)->isExpanded(), (*it)->childCount() > 0);
         QVERIFY(viewer()->height() > 20 * viewer()->fontMetrics().height()); // room to read a page
-        QCOMPARE(qRound(viewer()->ui().contents->width() * 52.0 / viewer()->width()), 16); // a third of it for the contents
+        QCOMPARE(qRound(viewer()->ui().contents->width() * 52.0 / viewer()->width()),
+                 16); // a third of it for the contents
         QToolBar *bar = viewer()->findChild<QToolBar *>();
         QStringList names = {bar->objectName()}; // of the tool bar and its entries
         for (QAction *entry : bar->actions())
@@ -349,7 +371,8 @@ private slots:
         viewer()->resize(24 * page->fontMetrics().height(), viewer()->height()); // its paragraphs wrap
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(page);
         QAccessibleTextInterface *text = reader->textInterface();
-        QVERIFY(reader->role() == QAccessible::Document && reader->state().readOnly && reader->state().multiLine && reader->state().selectableText);
+        QVERIFY(reader->role() == QAccessible::Document && reader->state().readOnly && reader->state().multiLine
+                && reader->state().selectableText);
         QString read;
         int lines = 0, from, to;
         for (int at = 0; at < text->characterCount(); at = to, ++lines) {
@@ -360,10 +383,12 @@ private slots:
         QVERIFY(lines > page->document()->blockCount());
         text->setSelection(0, 2, 5);
         text->selection(0, &from, &to);
-        QCOMPARE(QString("%1 %2-%3 ").arg(text->selectionCount()).arg(from).arg(to) + page->textCursor().selectedText(), "1 2-5 " + text->text(2, 5));
+        QCOMPARE(QString("%1 %2-%3 ").arg(text->selectionCount()).arg(from).arg(to) + page->textCursor().selectedText(),
+                 "1 2-5 " + text->text(2, 5));
         text->removeSelection(0);
         text->attributes(3, &from, &to);
-        QCOMPARE(QString("%1 %2-%3").arg(text->selectionCount()).arg(from).arg(to), QString("0 0-%1").arg(text->characterCount()));
+        QCOMPARE(QString("%1 %2-%3").arg(text->selectionCount()).arg(from).arg(to),
+                 QString("0 0-%1").arg(text->characterCount()));
         text->setCursorPosition(7);
         text->scrollToSubstring(0, 5);
         QCOMPARE(text->cursorPosition(), 0);
@@ -381,8 +406,10 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         const int most = underValgrind() ? 60000 : 5000;
-        while (!file.read("/big.html", 2 << 20).isEmpty() && clock.elapsed() < most) {} // 1 MB a time
-        QVERIFY2(clock.elapsed() >= HelpBounds::kReadMilliseconds && clock.elapsed() < most, qPrintable(QString::number(clock.elapsed())));
+        while (!file.read("/big.html", 2 << 20).isEmpty() && clock.elapsed() < most) {
+        } // 1 MB a time
+        QVERIFY2(clock.elapsed() >= HelpBounds::kReadMilliseconds && clock.elapsed() < most,
+                 qPrintable(QString::number(clock.elapsed())));
         HelpPage page;
         page.setFile(&file);
         page.setSource(helpTopicUrl("second.html"));
@@ -425,13 +452,16 @@ private slots:
         if (HelpWindow *shown = viewer(); shown && shown->isVisible()) {
             HelpPage *page = shown->ui().page;
             for (const auto &[text, at] : links(page))
-                seen << "link \"" + text + "\" → " + step([&] { QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, at); });
+                seen << "link \"" + text + "\" → "
+                        + step([&] { QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, at); });
             QTreeWidget *contents = shown->ui().contents;
             for (QTreeWidgetItemIterator it(contents); *it; ++it) {
-                if ((*it)->data(0, Qt::UserRole).toUrl().adjusted(QUrl::RemoveFragment) == page->source().adjusted(QUrl::RemoveFragment))
+                if ((*it)->data(0, Qt::UserRole).toUrl().adjusted(QUrl::RemoveFragment)
+                    == page->source().adjusted(QUrl::RemoveFragment))
                     continue;
                 const QPoint at = contents->visualItemRect(*it).center();
-                seen << "entry \"" + (*it)->text(0) + "\" → " + step([&] { QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, at); });
+                seen << "entry \"" + (*it)->text(0) + "\" → "
+                        + step([&] { QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, at); });
             }
         }
         const QStringList opened = stopRecordingOpenedFiles();
@@ -439,7 +469,8 @@ private slots:
         QVERIFY(QDir::setCurrent(start));
         qInfo("%s: slowest step %lld ms, memory %+.1f MB", qPrintable(c[0]), slowest, grown / 1e6);
         QCOMPARE(seen.join("; "), QString(c[1]).replace("{file}", file));
-        QStringList outside = opened.filter(QRegularExpression(QStringLiteral("^(?!%1$)").arg(QRegularExpression::escape(file))));
+        QStringList outside =
+            opened.filter(QRegularExpression(QStringLiteral("^(?!%1$)").arg(QRegularExpression::escape(file))));
         outside.removeIf([](const QString &path) { return kSystemFiles.match(path).hasMatch(); });
         QVERIFY2(outside.isEmpty(), qPrintable("opened: " + outside.join(u", ")));
         QVERIFY2(!timed || slowest < 2000, qPrintable(QString::number(slowest)));
@@ -464,7 +495,9 @@ private slots:
         constexpr char kName[] = "\0/tmp/.X11-unix/X987"; // in the abstract namespace, as X servers listen
         sockaddr_un at{AF_UNIX, {}};
         std::memcpy(at.sun_path, kName, sizeof kName - 1);
-        QVERIFY(::bind(server, reinterpret_cast<sockaddr *>(&at), offsetof(sockaddr_un, sun_path) + sizeof kName - 1) == 0 && ::listen(server, 1) == 0);
+        QVERIFY(::bind(server, reinterpret_cast<sockaddr *>(&at), offsetof(sockaddr_un, sun_path) + sizeof kName - 1)
+                    == 0
+                && ::listen(server, 1) == 0);
         QCOMPARE(xServerReachable(c[0] == u"_" ? QByteArray() : c[0].toLatin1()) ? "yes" : "no", c[1]);
     }
     void platformChosen()
@@ -498,6 +531,7 @@ private slots:
             QTRY_COMPARE(w->size(), size);
         }
     }
+
 private:
     Form1 &calculator() { return m_app->calculator(); }
     FrmFract *openDecimals();

@@ -14,11 +14,12 @@ namespace {
 constexpr int kNoLimit = 32767; // QLineEdit's own "no limit"
 } // namespace
 
-BoxEdit::BoxEdit(QWidget *parent) : QLineEdit(parent), m_designFont(font()), m_styleMetrics([] {
-    QFont font;
-    font.setPixelSize(1);
-    return QFontMetrics(font);
-}())
+BoxEdit::BoxEdit(QWidget *parent)
+    : QLineEdit(parent), m_designFont(font()), m_styleMetrics([] {
+          QFont font;
+          font.setPixelSize(1);
+          return QFontMetrics(font);
+      }())
 {
     connect(this, &QLineEdit::textEdited, this, &BoxEdit::applyLimitAfterEdit);
     connect(this, &QLineEdit::textChanged, this, &BoxEdit::fitFont);

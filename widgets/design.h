@@ -10,11 +10,11 @@ namespace zarnith::design {
 // sans-serif face with few sizes; these are the sizes they asked for (not
 // 7, 7.5, 9, 12 and 22), which that face drew at the nearest size it had,
 // and which a scalable face draws as they are.
-inline constexpr double kDialogPoints = 8.0;       // every control without a font of its own
-inline constexpr double kCaptionPoints = 6.79;     // the Decimals window's frame captions
-inline constexpr double kSmallPoints = 7.47;       // its numerator and denominator; the About box's small lines
-inline constexpr double kFractionPoints = 8.83;    // the calculator's fractions and result; the nearest sixty-fourth
-inline constexpr double kLargePoints = 12.23;      // Clear and Decimal, the decimal box, the About box's title
+inline constexpr double kDialogPoints = 8.0;        // every control without a font of its own
+inline constexpr double kCaptionPoints = 6.79;      // the Decimals window's frame captions
+inline constexpr double kSmallPoints = 7.47;        // its numerator and denominator; the About box's small lines
+inline constexpr double kFractionPoints = 8.83;     // the calculator's fractions and result; the nearest sixty-fourth
+inline constexpr double kLargePoints = 12.23;       // Clear and Decimal, the decimal box, the About box's title
 inline constexpr double kWholeNumberPoints = 21.74; // both windows' whole-number boxes
 
 // How many characters a person may type or paste into each box: room for

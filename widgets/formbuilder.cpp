@@ -54,15 +54,14 @@ protected:
 
 } // namespace
 
-QWidget *setUpFixedWindow(QMainWindow *window, const char *name, const QString &caption,
-                          int clientWidth, int clientHeight)
+QWidget *setUpFixedWindow(QMainWindow *window, const char *name, const QString &caption, int clientWidth,
+                          int clientHeight)
 {
     window->setObjectName(name);
     window->setWindowTitle(caption);
     window->setWindowIcon(programIcon());
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setFont(dialogFont(design::kDialogPoints));
 
     auto *client = new QWidget(window);
@@ -82,8 +81,7 @@ QGroupBox *addFrame(QWidget *parent, const char *name, TwipsRect r, const QStrin
     return frame;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, TwipsRect r,
-                       bool wrap)
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, TwipsRect r, bool wrap)
 {
     QPushButton *button = wrap ? new WrappingButton(caption, parent) : new QPushButton(caption, parent);
     button->setObjectName(name);

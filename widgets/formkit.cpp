@@ -18,8 +18,7 @@ namespace zarnith {
 
 void setTwipsGeometry(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 QStringList installedFaces(const QStringList &wanted)

@@ -13,8 +13,7 @@ class LineWidget : public QWidget {
 public:
     enum class Thickness { Centred, Inside };
 
-    LineWidget(QWidget *parent, float x1, float y, float x2, int thickness = 3,
-               Thickness drawn = Thickness::Centred);
+    LineWidget(QWidget *parent, float x1, float y, float x2, int thickness = 3, Thickness drawn = Thickness::Centred);
 
     void setColor(const QColor &color);
     // Black on a light palette; on a dark one, where black would not show,

@@ -77,7 +77,11 @@ public:
     QPixmap rendered(const QString &file, QSize pixels, const QColor &ink, qreal ratio)
     {
         const QString key = QStringLiteral("%1@%2x%3/%4%5")
-                                .arg(file).arg(pixels.width()).arg(pixels.height()).arg(ratio).arg(ink.name());
+                                .arg(file)
+                                .arg(pixels.width())
+                                .arg(pixels.height())
+                                .arg(ratio)
+                                .arg(ink.name());
         if (const QPixmap *known = m_pixmaps.object(key))
             return *known;
         QPixmap pixmap(pixels);
@@ -127,16 +131,15 @@ QPixmap render(const QString &file, QSize size, const QColor &ink = Qt::black)
 class DrawingIconEngine : public QIconEngine {
 public:
     DrawingIconEngine(QString file, QList<QSize> sizes, bool buttonInk)
-        : m_file(std::move(file)), m_sizes(std::move(sizes)), m_buttonInk(buttonInk) {}
+        : m_file(std::move(file)), m_sizes(std::move(sizes)), m_buttonInk(buttonInk)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
         drawing(m_file, ink()).render(painter, rect);
     }
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        return renderPixels(m_file, size, ink());
-    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override { return renderPixels(m_file, size, ink()); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
     QIconEngine *clone() const override { return new DrawingIconEngine(m_file, m_sizes, m_buttonInk); }
     QString key() const override { return QStringLiteral("zarnith-drawing"); }

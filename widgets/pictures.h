@@ -18,10 +18,10 @@ QPixmap picturePixmap(Picture picture, const QColor &ink = Qt::black, int pixels
 // 16 and 32 pixels, the symbol in the application palette's button-text
 // colour at the time the button is painted.
 QIcon pictureIcon(Picture picture);
-QIcon programIcon();                  // 16, 24, 32 and 48 pixels
+QIcon programIcon(); // 16, 24, 32 and 48 pixels
 QPixmap programIconPixmap(QSize size);
-QPixmap aboutPicture(QSize size);     // drawn 157 by 120
-QCursor handPointer();                // 32 by 32, hot spot at the finger tip (12, 1)
+QPixmap aboutPicture(QSize size); // drawn 157 by 120
+QCursor handPointer();            // 32 by 32, hot spot at the finger tip (12, 1)
 
 // A picture control: shows one of the operator pictures (or none), its
 // symbol in the palette's window-text colour, drawn again when the palette

@@ -122,7 +122,8 @@ private:
     {
         const QKeyCombination k = keys[0];
         QString text;
-        for (const auto &[modifier, name] : {std::pair{Qt::ControlModifier, "<Control>"}, {Qt::AltModifier, "<Alt>"},
+        for (const auto &[modifier, name] : {std::pair{Qt::ControlModifier, "<Control>"},
+                                             {Qt::AltModifier, "<Alt>"},
                                              {Qt::ShiftModifier, "<Shift>"}}) {
             if (k.keyboardModifiers() & modifier)
                 text += QLatin1String(name);
@@ -178,10 +179,7 @@ public:
     }
     // The widget's name and description, and the text between two offsets.
     using QAccessibleWidget::text;
-    QString text(int start, int end) const override
-    {
-        return view()->toPlainText().mid(start, end - start);
-    }
+    QString text(int start, int end) const override { return view()->toPlainText().mid(start, end - start); }
     int characterCount() const override { return view()->document()->characterCount() - 1; }
     QRect characterRect(int offset) const override
     {
@@ -311,8 +309,7 @@ void announce(QWidget *window, const QString &text)
     announcement->show();
 }
 
-QString spokenMixedNumber(const QString &whole, const QString &numerator,
-                          const QString &denominator)
+QString spokenMixedNumber(const QString &whole, const QString &numerator, const QString &denominator)
 {
     QStringList parts;
     if (!isZero(whole))

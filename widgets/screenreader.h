@@ -40,7 +40,6 @@ void announce(QWidget *window, const QString &text);
 
 // A mixed number as the result fields show it, the way it is spoken:
 // "1 1/4", "2" for a whole number, "-3/2", and "0" when nothing is left.
-QString spokenMixedNumber(const QString &whole, const QString &numerator,
-                          const QString &denominator);
+QString spokenMixedNumber(const QString &whole, const QString &numerator, const QString &denominator);
 
 } // namespace zarnith

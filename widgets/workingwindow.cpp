@@ -12,7 +12,9 @@
 
 namespace zarnith {
 
-WorkingWindow::WorkingWindow(QWidget *parent) : QMainWindow(parent) {}
+WorkingWindow::WorkingWindow(QWidget *parent) : QMainWindow(parent)
+{
+}
 
 void WorkingWindow::setCommonEntries(const CommonEntries &entries)
 {

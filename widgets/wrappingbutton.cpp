@@ -19,10 +19,10 @@ void WrappingButton::paintEvent(QPaintEvent *)
 
     option.text = caption;
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                               .adjusted(margin, 0, -margin, 0);
-    painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         option.palette, isEnabled(), caption, QPalette::ButtonText);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(margin, 0, -margin, 0);
+    painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
+                         isEnabled(), caption, QPalette::ButtonText);
 }
 
 } // namespace zarnith

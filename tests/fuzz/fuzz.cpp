@@ -45,15 +45,19 @@ void parse(const QString &text)
         const ParsedNumber parsed = parseNumber(text, locale);
         const bool inRange = parsed.status == ParsedNumber::Status::Ok;
         check(isNumericText(text, locale) == parsed.isNumeric(), "test and parser agree", text);
-        check(read(text, locale) == (!parsed.isNumeric() ? "mismatch" : inRange ? number(parsed.value) : "overflow"),
+        check(read(text, locale)
+                  == (!parsed.isNumeric() ? "mismatch"
+                          : inRange       ? number(parsed.value)
+                                          : "overflow"),
               "the conversion agrees", text);
         if (!inRange)
             continue;
         check(withinSingleRange(parsed.value) || std::fabs(parsed.value) > FLT_MAX, "float range", text);
         // The largest doubles round, at 15 digits, past the double range.
         const QString back = read(doubleToText(parsed.value, locale), locale);
-        check(std::fabs(parsed.value) > 1.797693134862315e308 ? back == "overflow"
-                                                              : std::fabs(back.toDouble() - parsed.value) <= std::fabs(parsed.value) * 5.1e-15,
+        check(std::fabs(parsed.value) > 1.797693134862315e308
+                  ? back == "overflow"
+                  : std::fabs(back.toDouble() - parsed.value) <= std::fabs(parsed.value) * 5.1e-15,
               "written back", text);
     }
 }
@@ -79,10 +83,14 @@ void decimals(int command, const QStringList &texts)
     if (messages != before)
         return;
     const QString decimal = ui.txtDecimal->text();
-    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || isNumber(decimal) || decimal == QLocale().decimalPoint(), "a decimal", what);
-    check(command != 1 || !isNumber(texts[3]) || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && isNumber(ui.txtWholeNum->text())),
+    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || isNumber(decimal)
+              || decimal == QLocale().decimalPoint(),
+          "a decimal", what);
+    check(command != 1 || !isNumber(texts[3])
+              || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && isNumber(ui.txtWholeNum->text())),
           "the denominator divides ten million", what);
-    check(command != 2 || (isNumber(ui.txtNumerator->text()) && *textToDouble(ui.txtDenominator->text()) >= 0), "a fraction", what);
+    check(command != 2 || (isNumber(ui.txtNumerator->text()) && *textToDouble(ui.txtDenominator->text()) >= 0),
+          "a fraction", what);
     check(command != 3 || ui.txtNumerator->text() == "0", "Clear shows 0", what);
 }
 
