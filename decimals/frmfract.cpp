@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -44,10 +45,12 @@ FrmFract::FrmFract(Module1 &engine, QWidget *parent) : WorkingWindow(parent)
         connect(entry, &QAction::triggered, button, &QPushButton::click);
     connect(m_ui.mnuFractions, &QAction::triggered, this, &FrmFract::otherWindowRequested);
     connect(m_ui.copyApprox, &QAction::triggered, this, &FrmFract::copyNearestSixtyFourth);
+    connect(m_ui.txtDecimal, &QLineEdit::textEdited, this, [this] { m_decimalConverted = false; });
     m_ui.Label1->installEventFilter(this);
 
     engine.varResultDenominator = Variant::int16(0);
     showWorkingValues();
+    showApprox();
 }
 
 void FrmFract::showWorkingValues()
@@ -94,11 +97,14 @@ void FrmFract::fractionToDecimal()
     }
     const std::optional<double> &converted = *decimal;
     m_ui.txtDecimal->setProgramText(converted ? decimalPatternText(*converted) : QString());
+    m_decimalConverted = true;
     showApprox();
-    if (converted)
-        announceConversion(m_ui.txtDecimal->text());
-    else
+    if (converted) {
+        announceConversion(m_ui.txtDecimal->text(), m_ui.Frame3);
+    } else {
         tellAnswer(QString());
+        m_ui.lblAnswer->surround(nullptr);
+    }
 }
 
 // Decimal to Fraction of the decimal box, and its nearest sixty-fourth. An
@@ -129,7 +135,8 @@ void FrmFract::decimalToFraction()
     showApprox();
     m_ui.txtNumerator->setProgramText(fractionPatternText(fraction->numerator));
     m_ui.txtDenominator->setProgramText(fractionPatternText(fraction->denominator));
-    announceConversion(spokenFraction());
+    m_decimalConverted = true;
+    announceConversion(spokenFraction(), m_ui.Frame2);
 }
 
 // Reduce the fraction in the boxes, its whole part carried into the whole
@@ -152,7 +159,44 @@ void FrmFract::reduce()
         m_ui.txtWholeNum->setProgramText(doubleToText(*reduced->whole));
     m_ui.txtDenominator->setProgramText(doubleToText(reduced->denominator));
     m_ui.txtNumerator->setProgramText(doubleToText(reduced->numerator));
+    keepDecimalIfItBelongs();
     tellAnswer(spokenFraction());
+    m_ui.lblAnswer->surround(m_ui.Frame2);
+}
+
+// After Reduce, a decimal that came from the last conversion stays only
+// while it still belongs to the fraction shown: while Fraction to Decimal
+// of that fraction would write the same decimal (0.5 and .5 are one). Else
+// it goes, with its nearest sixty-fourth, as when Fraction to Decimal
+// computes nothing. A decimal typed in and not converted yet always stays.
+void FrmFract::keepDecimalIfItBelongs()
+{
+    const QString shown = m_ui.txtDecimal->text();
+    if (!m_decimalConverted || shown.isEmpty())
+        return;
+    const Result<double> value = textToDouble(shown);
+    if (value && decimalOfFraction() == decimalPatternText(*value))
+        return;
+    m_ui.txtDecimal->setProgramText(QString());
+    m_values.strApprox.clear();
+    showApprox();
+}
+
+// What Fraction to Decimal would write for the boxes as they stand (an
+// empty whole number read as 0), on a copy of the working values; none
+// where it would compute nothing.
+std::optional<QString> FrmFract::decimalOfFraction() const
+{
+    const QString whole = m_ui.txtWholeNum->text();
+    const Result<double> w = textToDouble(whole.isEmpty() ? QStringLiteral("0") : whole);
+    const Result<double> n = textToDouble(m_ui.txtNumerator->text());
+    const Result<double> d = textToDouble(m_ui.txtDenominator->text());
+    if (!w || !n || !d)
+        return std::nullopt;
+    const Result<std::optional<double>> decimal = zarnith::fractionToDecimal(m_values, *w, *n, *d).shown;
+    if (!decimal || !*decimal)
+        return std::nullopt;
+    return decimalPatternText(**decimal);
 }
 
 void FrmFract::clear()
@@ -162,12 +206,19 @@ void FrmFract::clear()
     showApprox();
     showWorkingValues();
     tellCleared();
+    m_ui.lblAnswer->surround(nullptr);
 }
 
+// The nearest sixty-fourth, its field sized to it (empty, it shows
+// nothing), and its Copy offered only while there is one.
 void FrmFract::showApprox()
 {
     m_ui.Label2->setText(m_values.strApprox);
     m_ui.Label2->adjustSize();
+    // A label never shown with text keeps its width through adjustSize.
+    if (m_values.strApprox.isEmpty())
+        m_ui.Label2->resize(0, m_ui.Label2->height());
+    m_ui.copyApprox->setEnabled(!m_values.strApprox.isEmpty());
 }
 
 // The fraction the boxes show, the way it is spoken.
@@ -178,7 +229,7 @@ QString FrmFract::spokenFraction() const
 
 // Speaks a conversion's result together with the nearest sixty-fourth now
 // shown: "2 3/4, nearest sixty-fourth more than 63/64".
-void FrmFract::announceConversion(const QString &result)
+void FrmFract::announceConversion(const QString &result, const QWidget *place)
 {
     QStringList parts;
     if (!result.isEmpty())
@@ -190,6 +241,7 @@ void FrmFract::announceConversion(const QString &result)
         parts << QStringLiteral("nearest sixty-fourth ") + approx;
     }
     tellAnswer(result, parts.join(QLatin1String(", ")));
+    m_ui.lblAnswer->surround(place);
 }
 
 // Copy on the nearest sixty-fourth: the text it shows ("3/8").

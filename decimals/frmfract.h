@@ -37,10 +37,15 @@ private:
     void showApprox();
     void copyNearestSixtyFourth();
     QString spokenFraction() const;
-    void announceConversion(const QString &result);
+    void announceConversion(const QString &result, const QWidget *place);
+    void keepDecimalIfItBelongs();
+    std::optional<QString> decimalOfFraction() const;
 
     FrmFractUi m_ui;
     WorkingValues m_values;
+    // The decimal box holds what the last conversion wrote or converted,
+    // not typed in since.
+    bool m_decimalConverted = false;
 };
 
 } // namespace zarnith

@@ -24,7 +24,8 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         title.setPointSizeF(title.pointSizeF() * 1.25);
         const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal()
             && box->icon() == QMessageBox::NoIcon && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull()
-            && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24;
+            && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24 && box->parentWidget()
+            && (box->frameGeometry().center() - box->parentWidget()->window()->frameGeometry().center()).manhattanLength() <= 2;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();
@@ -74,8 +75,10 @@ QString chooseOnlyContextEntry(QWidget *widget)
     QObject::connect(&chooser, &QTimer::timeout, &chooser, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (menu && menu->isVisible() && menu->actions().size() == 1) {
-            chosen = menu->actions()[0]->text();
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
+            QAction *entry = menu->actions()[0];
+            chosen = entry->text() + (entry->isEnabled() ? "" : ", disabled");
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+            menu->close(); // a disabled entry leaves it open
         }
     });
     chooser.start(10);

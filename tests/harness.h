@@ -19,7 +19,8 @@ namespace zarnith::test {
 // Runs `action`; returns the text of every message box it opened, each read
 // and closed with OK (after `whileShown`). A box not the program's own
 // (modal, captioned "Zarnith" and wide enough to show it, the program's
-// icon on its window, an OK button only, no icon in it) reads "odd: text".
+// icon on its window, an OK button only, no icon in it, centred over the
+// window it came from) reads "odd: text".
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 
 template <class T>
@@ -35,7 +36,8 @@ void typeInto(QWidget *box, QString text);
 // Opens a menu of the menu bar with the mouse and clicks an entry.
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);
 // Right-clicks the widget and chooses the only entry of the menu it offers;
-// returns that entry's caption (empty when no such menu opened).
+// returns that entry's caption, with ", disabled" where it is (empty when
+// no such menu opened).
 QString chooseOnlyContextEntry(QWidget *widget);
 // Shows and activates a window; false when it never became active.
 bool showActive(QWidget *window);

@@ -219,16 +219,25 @@ private slots:
             QVERIFY(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Notification
                     || w->size().isNull());
     }
-    // A right click on any result field offers Copy: the answer whole.
+    // A right click on any result field offers Copy: the answer whole; while
+    // there is none (at first, after an error, after Clear), disabled.
     void copyFromTheResultFields()
     {
+        const auto offered = [this](const QString &expected) {
+            for (const char *field : {"txtWholeNum", "txtN3", "txtD3"}) {
+                QApplication::clipboard()->setText("held");
+                QCOMPARE(chooseOnlyContextEntry(named<QWidget>(m_window.get(), field)), expected);
+                QCOMPARE(QApplication::clipboard()->text(), expected.endsWith("disabled") ? "held" : "1 1/4");
+            }
+        };
+        enter("3/4 x/2");
+        messagesDuring([&] { click(button("+")); });
+        offered("&Copy, disabled");
         enter("3/4 1/2");
         click(button("+"));
-        for (const char *field : {"txtWholeNum", "txtN3", "txtD3"}) {
-            QApplication::clipboard()->clear();
-            QCOMPARE(chooseOnlyContextEntry(named<QWidget>(m_window.get(), field)), "&Copy");
-            QCOMPARE(QApplication::clipboard()->text(), "1 1/4");
-        }
+        offered("&Copy");
+        click(button("Clear"));
+        offered("&Copy, disabled");
     }
     // Tab reaches the result last, framed while it has the focus, the boxes
     // and buttons in their order before it.

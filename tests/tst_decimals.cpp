@@ -2,6 +2,7 @@
 // in German (decimal comma): its three conversions with the nearest
 // sixty-fourth, its messages, and its boxes' behaviour.
 
+#include "answerlabel.h"
 #include "frmfract.h"
 #include "harness.h"
 #include "module1.h"
@@ -74,7 +75,13 @@ const char *const kScenarios = R"(
     0 0/5 * Reduce                  | 0 0/0 *            | *
     1 7/2 * Reduce                  | 4 1/2 *            | *
     0 -7/2 * Reduce                 | 0 -7/2 *           | *
-    * */* 2.75 D→F; * 6/8 * Reduce  | 2 3/4 *            | *
+    * */* 2.75 D→F; * 6/8 * Reduce  | 2 3/4 2.75         | > 63/64
+    * */* 2.75 D→F; 1 7/2 * Reduce  | 4 1/2 _            | _       |   | 4 1/2 | 4 1/2
+    * */* 0.75 D→F; * 6/8 * Reduce  | 0 3/4 0.75         | 3/4
+    0 3/8 * F→D; * 6/8 * Reduce     | 0 3/4 _            | _
+    0 3/8 * F→D; * 3/8 * Reduce     | 0 3/8 .375         | 3/8
+    0 1/2 * F→D; * 8/4 * Reduce     | 2 0/0 _            | _
+    * 6/8 2.75 Reduce               | 0 3/4 2.75         | _
     0 5/2.5 * Reduce                | 2 0/0 *            | *
     0 16777217/0 * Reduce           | 0 16777217/0 *     | *
     0 abc/5 * Reduce                | 0 abc/5 *          | * | Error.......Numbers Only | _ | _
@@ -168,6 +175,13 @@ private slots:
             const QString again = c[4] == u"_" || c[4] == u"Cleared" ? "none" : local(c[4]);
             QCOMPARE(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName(), "Result: " + again);
         }
+        // Tab's frame around the place where the answer stands: the decimal or the fraction.
+        const QRect frame = named<QWidget>(m_window.get(), "lblAnswer")->geometry();
+        const bool decimal = named<AnswerLabel>(m_window.get(), "lblAnswer")->answer().contains(QLocale().decimalPoint());
+        const QRect place = named<QWidget>(m_window.get(), decimal ? "Frame3" : "Frame2")->geometry();
+        const QRect other = named<QWidget>(m_window.get(), decimal ? "Frame2" : "Frame3")->geometry();
+        QVERIFY(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName() == "Result: none"
+                || (frame.contains(place) && !frame.intersects(other)));
         if (!c[5].isEmpty()) {
             QApplication::clipboard()->setText("held");
             QTest::keySequence(m_window->focusWidget(), QKeySequence::Copy);
@@ -189,9 +203,17 @@ private slots:
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(box("txtDenominator"), key);
         QCOMPARE(shown(2) + shown(3) + shown(4), "412.5");
+        // The empty nearest sixty-fourth draws nothing, at load as after Clear.
+        const QRect laidOut(79, 92, 6, 20);
+        const QImage atLoad = m_window->centralWidget()->grab(laidOut).toImage();
+        typeInto(box("txtDecimal"), "0.5");
+        press("cmdResult1");
+        press("cmdClear");
+        QCOMPARE(m_window->centralWidget()->grab(laidOut).toImage(), atLoad);
+        QCOMPARE(atLoad.pixelColor(3, 3), m_window->palette().color(QPalette::Window));
     }
     void boxesStandOut_data() { addCases(kDesktops); }
-    // Every box and the empty field of the nearest sixty-fourth stand out from the window, their text readable.
+    // Every box and the field of the nearest sixty-fourth stand out from the window, their text readable.
     void boxesStandOut()
     {
         QFETCH(QString, line);
@@ -200,11 +222,13 @@ private slots:
         for (int i = 0; i < 3; ++i)
             desktop.setColor(std::array{QPalette::Window, QPalette::Base, QPalette::Text}[i], QColor(u'#' + hex[i]));
         QApplication::setPalette(desktop);
+        typeInto(box("txtDecimal"), "0.5");
+        press("cmdResult1");
         QCoreApplication::processEvents();
         const QImage shot = m_window->grab().toImage();
         for (const QString &name : kBoxes + QStringList{"Label2"}) {
-            const QColor shown =
-                shot.pixelColor(named<QWidget>(m_window.get(), name)->mapTo(m_window.get(), QPoint(3, 3)));
+            QWidget *field = named<QWidget>(m_window.get(), name); // a point clear of the text
+            const QColor shown = shot.pixelColor(field->mapTo(m_window.get(), QPoint(3, name == "Label2" ? field->height() - 1 : 3)));
             QVERIFY2(contrast(shown, desktop.window().color()) >= 1.1 && contrast(shown, desktop.text().color()) >= 4.5,
                      qPrintable(name));
             QCOMPARE(shown == desktop.base().color(), c[1] == u"own");
@@ -212,6 +236,7 @@ private slots:
     }
     void looks()
     {
+        QCOMPARE(chooseOnlyContextEntry(named<QLabel>(m_window.get(), "Label2")), "&Copy, disabled");
         typeInto(box("txtDecimal"), "0.5");
         press("cmdResult1");
         auto *approx = named<QLabel>(m_window.get(), "Label2");

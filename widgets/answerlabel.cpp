@@ -33,6 +33,15 @@ void AnswerLabel::setAnswer(const QString &answer, const QString &spoken)
     setAccessibleName(QStringLiteral("Result: ") + (read.isEmpty() ? QStringLiteral("none") : read));
 }
 
+void AnswerLabel::surround(const QWidget *place)
+{
+    if (!m_laidOut)
+        m_laidOut = geometry();
+    // Wide enough that the focus frame runs just outside the place's own border.
+    constexpr int kClearance = 2;
+    setGeometry(place ? place->geometry().adjusted(-kClearance, -kClearance, kClearance, kClearance) : *m_laidOut);
+}
+
 void AnswerLabel::paintEvent(QPaintEvent *)
 {
     if (!hasFocus())

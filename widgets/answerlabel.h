@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace zarnith {
 
 // Where a keyboard or screen-reader user finds a window's last answer: a
@@ -19,11 +21,17 @@ public:
     void setAnswer(const QString &answer, const QString &spoken = {});
     const QString &answer() const { return m_answer; }
 
+    // Frames `place`, the control where the answer stands (a frame of the
+    // window, a sibling of this one), from now on; null: the place where it
+    // was laid out.
+    void surround(const QWidget *place);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_answer;
+    std::optional<QRect> m_laidOut;
 };
 
 } // namespace zarnith

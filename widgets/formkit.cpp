@@ -115,7 +115,7 @@ bool WindowShortcutsFirst::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
     for (const QAction *action : m_window->findChildren<QAction *>()) {
-        if (action->shortcut() == pressed) {
+        if (action->isEnabled() && action->shortcut() == pressed) {
             // Left unaccepted, the key goes on to the window's shortcut.
             event->ignore();
             return true;

@@ -51,7 +51,8 @@ void setBeepSink(std::function<void()> sink);
 
 // Text boxes take some shortcut keys for their own editing (Ctrl+A selects
 // all, for one). Installed on a window, this filter lets every shortcut of
-// the window's own actions win while the focus is in one of its boxes.
+// the window's own enabled actions win while the focus is in one of its
+// boxes (a disabled Copy leaves Ctrl+C to the box).
 class WindowShortcutsFirst : public QObject {
     Q_OBJECT
 public:

@@ -19,6 +19,8 @@ WorkingWindow::WorkingWindow(QWidget *parent) : QMainWindow(parent)
 void WorkingWindow::setCommonEntries(const CommonEntries &entries)
 {
     m_answer = entries.answer;
+    m_copy = entries.copy;
+    m_copy->setEnabled(false);
     new WindowShortcutsFirst(this);
     connect(entries.exit, &QAction::triggered, this, &WorkingWindow::programEnding);
     connect(entries.contents, &QAction::triggered, this, &WorkingWindow::helpRequested);
@@ -38,12 +40,14 @@ void WorkingWindow::copyAnswer()
 void WorkingWindow::tellAnswer(const QString &answer, const QString &spoken)
 {
     m_answer->setAnswer(answer, spoken);
+    m_copy->setEnabled(!answer.isEmpty());
     announce(this, spoken.isEmpty() ? answer : spoken);
 }
 
 void WorkingWindow::tellCleared()
 {
     m_answer->setAnswer(QString());
+    m_copy->setEnabled(false);
     announce(this, QStringLiteral("Cleared"));
 }
 

@@ -46,8 +46,8 @@ protected:
     };
     void setCommonEntries(const CommonEntries &entries);
 
-    // A command's answer: kept for Copy and the readout, and spoken as it
-    // appears, as `spoken` where that says more ("2 3/4, nearest
+    // A command's answer: kept for Copy (offered only while there is an
+    // answer) and the readout, and spoken as it appears, as `spoken` where that says more ("2 3/4, nearest
     // sixty-fourth more than 63/64"). An empty answer: there is none.
     void tellAnswer(const QString &answer, const QString &spoken = {});
     // After Clear: no answer, and "Cleared" spoken.
@@ -57,6 +57,7 @@ protected:
 
 private:
     AnswerLabel *m_answer = nullptr;
+    QAction *m_copy = nullptr;
 };
 
 } // namespace zarnith
