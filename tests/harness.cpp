@@ -25,7 +25,9 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal()
             && box->icon() == QMessageBox::NoIcon && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull()
             && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24 && box->parentWidget()
-            && (box->frameGeometry().center() - box->parentWidget()->window()->frameGeometry().center()).manhattanLength() <= 2;
+            && (box->frameGeometry().center() - box->parentWidget()->window()->frameGeometry().center())
+                    .manhattanLength()
+                <= 2;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();

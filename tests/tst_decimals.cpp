@@ -177,7 +177,8 @@ private slots:
         }
         // Tab's frame around the place where the answer stands: the decimal or the fraction.
         const QRect frame = named<QWidget>(m_window.get(), "lblAnswer")->geometry();
-        const bool decimal = named<AnswerLabel>(m_window.get(), "lblAnswer")->answer().contains(QLocale().decimalPoint());
+        const bool decimal =
+            named<AnswerLabel>(m_window.get(), "lblAnswer")->answer().contains(QLocale().decimalPoint());
         const QRect place = named<QWidget>(m_window.get(), decimal ? "Frame3" : "Frame2")->geometry();
         const QRect other = named<QWidget>(m_window.get(), decimal ? "Frame2" : "Frame3")->geometry();
         QVERIFY(named<QWidget>(m_window.get(), "lblAnswer")->accessibleName() == "Result: none"
@@ -228,7 +229,8 @@ private slots:
         const QImage shot = m_window->grab().toImage();
         for (const QString &name : kBoxes + QStringList{"Label2"}) {
             QWidget *field = named<QWidget>(m_window.get(), name); // a point clear of the text
-            const QColor shown = shot.pixelColor(field->mapTo(m_window.get(), QPoint(3, name == "Label2" ? field->height() - 1 : 3)));
+            const QColor shown =
+                shot.pixelColor(field->mapTo(m_window.get(), QPoint(3, name == "Label2" ? field->height() - 1 : 3)));
             QVERIFY2(contrast(shown, desktop.window().color()) >= 1.1 && contrast(shown, desktop.text().color()) >= 4.5,
                      qPrintable(name));
             QCOMPARE(shown == desktop.base().color(), c[1] == u"own");
