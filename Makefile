@@ -4,21 +4,23 @@
 
 SHELL     := /bin/bash
 BUILD_DIR := build
-# To build and test: the toolchain, Qt, the fonts the windows ask for, the
-# help compiler (chmcmd, chmls), libwayland-client, which asks a Wayland
+# To build and test: the toolchain, Qt, its translation tools (lrelease
+# builds the translations, lupdate checks them) and its own translations,
+# the fonts the windows ask for, the help compiler (chmcmd, chmls), libwayland-client, which asks a Wayland
 # compositor about title bars, python3 for the crafted help files of the
 # tests, and for the start-up test weston (headless), Xvfb and Qt's Wayland
 # platform. chmlib, which the help viewer reads with, is in third_party/.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libwayland-dev python3 \
              fonts-liberation fonts-dejavu-core fp-utils-3.2.2 valgrind \
-             weston xvfb xauth qt6-wayland
-# To run: Qt's Wayland platform, for a Wayland session without an X server.
-RUN_PACKAGES := qt6-wayland
+             weston xvfb xauth qt6-wayland qt6-l10n-tools qt6-translations-l10n
+# To run: Qt's Wayland platform, for a Wayland session without an X server,
+# and Qt's own texts in the user's language.
+RUN_PACKAGES := qt6-wayland qt6-translations-l10n
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The version, as the project states it once: project(zarnith VERSION ...).
 VERSION   := $(shell sed -n 's/^project.zarnith VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 check-format clean
+.PHONY: all deps run-deps build run test test-a11y test-sanitize fuzz bench package test-package test-debian13 check-format translations clean
 
 all: build
 
@@ -135,6 +137,12 @@ test-package: package
 check-format:
 	@$(MAKE) --no-print-directory install-missing WANTED="clang-format"
 	git ls-files '*.cpp' '*.h' | grep -v '^third_party/' | xargs clang-format --dry-run --Werror
+
+# The translations' sources brought up to date with the program's texts:
+# new texts are added unfinished, texts no longer used dropped.
+LUPDATE := /usr/lib/qt6/bin/lupdate
+translations: deps
+	$(LUPDATE) -no-obsolete -locations none -silent engine widgets calculator decimals shell -ts translations/*.ts
 
 # The README's make test and make test-a11y again on a Debian 13 system that
 # debootstrap builds in build-debian13/root (reused when present), as root.

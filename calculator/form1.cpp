@@ -62,7 +62,7 @@ void Form1::runOperation(const Operation &operation)
 {
     const Result<MixedNumber> result = calculate(operation);
     if (!result) {
-        showMessage(this, QStringLiteral("FILL ALL BOXES"));
+        showMessage(this, tr("FILL ALL BOXES"));
         return;
     }
     showResult(doubleToText(result->whole), doubleToText(result->numerator), doubleToText(result->denominator));

@@ -1,5 +1,7 @@
 #include "form1_ui.h"
 
+#include "form1.h"
+
 #include "answerlabel.h"
 #include "boxedit.h"
 #include "design.h"
@@ -59,8 +61,8 @@ void Form1Ui::setupUi(QMainWindow *window)
     // In the order in which the window defines them.
     Frame2 = addFrame(client, "Frame2", {30, 840, 4575, 90});
     Frame1 = addFrame(client, "Frame1", {660, 960, 3225, 1545});
-    cmdDecimal = frameButton(Frame1, "cmdDecimal", "&Decimal", {1890, 870, 1155, 585});
-    cmdClear = frameButton(Frame1, "cmdClear", "&Clear", {1890, 210, 1155, 585});
+    cmdDecimal = frameButton(Frame1, "cmdDecimal", Form1::tr("&Decimal"), {1890, 870, 1155, 585});
+    cmdClear = frameButton(Frame1, "cmdClear", Form1::tr("&Clear"), {1890, 210, 1155, 585});
     for (QPushButton *b : {cmdDecimal, cmdClear})
         b->setFont(dialogFont(design::kLargePoints, true));
     cmdAdd = pictureButton(Frame1, "cmdAdd", Picture::Plus, {180, 210, 585, 585});
@@ -105,22 +107,22 @@ void Form1Ui::setupUi(QMainWindow *window)
                    lblAnswer, txtWholeNum});
     txtN1->setFocus();
 
-    mnuFile = addMenu(window, "mnuFile", "&File");
-    mnuDecimal = addEntry(mnuFile, "mnuDecimal", "&Decimal", kOtherWindowShortcut);
-    mnuExit = addEntry(mnuFile, "mnuExit", "&Exit");
-    mnuFunction = addMenu(window, "mnuFunction", "&Functions");
-    mnuAdd = addEntry(mnuFunction, "mnuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuDivide = addEntry(mnuFunction, "mnuDivide", "&Divide", QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuMultiply = addEntry(mnuFunction, "mnuMultiply", "&Multiply", QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuSubtract = addEntry(mnuFunction, "mnuSubtract", "&Subtract", QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuHelp = addMenu(window, "mnuHelp", "&Help");
-    mnuContents = addEntry(mnuHelp, "mnuContents", "&Contents", QKeySequence(Qt::Key_F1));
-    mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About", QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuFile = addMenu(window, "mnuFile", Form1::tr("&File"));
+    mnuDecimal = addEntry(mnuFile, "mnuDecimal", Form1::tr("&Decimal"), kOtherWindowShortcut);
+    mnuExit = addEntry(mnuFile, "mnuExit", Form1::tr("&Exit"));
+    mnuFunction = addMenu(window, "mnuFunction", Form1::tr("&Functions"));
+    mnuAdd = addEntry(mnuFunction, "mnuAdd", Form1::tr("&Add"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuDivide = addEntry(mnuFunction, "mnuDivide", Form1::tr("&Divide"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuMultiply = addEntry(mnuFunction, "mnuMultiply", Form1::tr("&Multiply"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuSubtract = addEntry(mnuFunction, "mnuSubtract", Form1::tr("&Subtract"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuHelp = addMenu(window, "mnuHelp", Form1::tr("&Help"));
+    mnuContents = addEntry(mnuHelp, "mnuContents", Form1::tr("&Contents"), QKeySequence(Qt::Key_F1));
+    mnuAbout = addEntry(mnuHelp, "mnuAbout", Form1::tr("&About"), QKeySequence(Qt::CTRL | Qt::Key_H));
 
     cancelKey = new QAction(window);
     cancelKey->setShortcut(QKeySequence(Qt::Key_Escape));
     window->addAction(cancelKey);
-    copyKey = new QAction(QStringLiteral("&Copy"), window);
+    copyKey = new QAction(Form1::tr("&Copy"), window);
     copyKey->setShortcut(QKeySequence::Copy);
     window->addAction(copyKey);
     for (QWidget *field : {(QWidget *)txtWholeNum, (QWidget *)txtN3, (QWidget *)txtD3}) {
@@ -131,23 +133,23 @@ void Form1Ui::setupUi(QMainWindow *window)
     // What a screen reader says for each control, with the shortcut of its
     // command; the operator sign takes the name of the picture it shows.
     setReaderTexts({
-        {txtN1, "First fraction, numerator"},
-        {txtD1, "First fraction, denominator"},
-        {txtN2, "Second fraction, numerator"},
-        {txtD2, "Second fraction, denominator"},
-        {cmdAdd, "Add", mnuAdd},
-        {cmdSubtract, "Subtract", mnuSubtract},
-        {cmdMultiply, "Multiply", mnuMultiply},
-        {cmdDivide, "Divide", mnuDivide},
-        {cmdClear, "Clear", cancelKey},
-        {cmdDecimal, "Decimal", mnuDecimal},
-        {txtWholeNum, "Result, whole number"},
-        {txtN3, "Result, numerator"},
-        {txtD3, "Result, denominator"},
-        {imgPlus, "plus"},
-        {imgNeg, "minus"},
-        {imgMulti, "times"},
-        {imgDiv, "divided by"},
+        {txtN1, Form1::tr("First fraction, numerator")},
+        {txtD1, Form1::tr("First fraction, denominator")},
+        {txtN2, Form1::tr("Second fraction, numerator")},
+        {txtD2, Form1::tr("Second fraction, denominator")},
+        {cmdAdd, Form1::tr("Add"), mnuAdd},
+        {cmdSubtract, Form1::tr("Subtract"), mnuSubtract},
+        {cmdMultiply, Form1::tr("Multiply"), mnuMultiply},
+        {cmdDivide, Form1::tr("Divide"), mnuDivide},
+        {cmdClear, Form1::tr("Clear"), cancelKey},
+        {cmdDecimal, Form1::tr("Decimal"), mnuDecimal},
+        {txtWholeNum, Form1::tr("Result, whole number")},
+        {txtN3, Form1::tr("Result, numerator")},
+        {txtD3, Form1::tr("Result, denominator")},
+        {imgPlus, Form1::tr("plus")},
+        {imgNeg, Form1::tr("minus")},
+        {imgMulti, Form1::tr("times")},
+        {imgDiv, Form1::tr("divided by")},
     });
     hideFromReader({imgEquals, Line1, Line2, Line3});
 }

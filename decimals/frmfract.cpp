@@ -16,13 +16,6 @@
 
 namespace zarnith {
 
-namespace {
-
-const QString kKeepSmall = QStringLiteral("COME ON NOW... Keep those numbers small please.");
-const QString kNumbersOnly = QStringLiteral("Error.......Numbers Only");
-
-} // namespace
-
 FrmFract::FrmFract(Module1 &engine, QWidget *parent) : WorkingWindow(parent)
 {
     m_ui.setupUi(this);
@@ -53,6 +46,16 @@ FrmFract::FrmFract(Module1 &engine, QWidget *parent) : WorkingWindow(parent)
     showApprox();
 }
 
+QString FrmFract::keepSmall()
+{
+    return tr("COME ON NOW... Keep those numbers small please.");
+}
+
+QString FrmFract::numbersOnly()
+{
+    return tr("Error.......Numbers Only");
+}
+
 void FrmFract::showWorkingValues()
 {
     m_ui.txtNumerator->setProgramText(doubleToText(m_values.sngNumerator));
@@ -73,26 +76,26 @@ void FrmFract::fractionToDecimal()
         m_ui.txtWholeNum->setProgramText(QStringLiteral("0"));
     const QString whole = m_ui.txtWholeNum->text();
 
-    const std::pair<const QString &, const char *> checks[] = {
-        {numerator, "Numbers ONLY!  Check you Numerator"},
-        {denominator, "Numbers ONLY!  Check you Denominator"},
-        {whole, "Numbers ONLY!  Check you Whole Number"},
+    const std::pair<const QString &, QString> checks[] = {
+        {numerator, tr("Numbers ONLY!  Check you Numerator")},
+        {denominator, tr("Numbers ONLY!  Check you Denominator")},
+        {whole, tr("Numbers ONLY!  Check you Whole Number")},
     };
     for (const auto &[text, message] : checks) {
         if (!isNumericText(text)) {
-            showMessage(this, QString::fromLatin1(message));
+            showMessage(this, message);
             return;
         }
     }
     const Result<double> w = textToDouble(whole), n = textToDouble(numerator), d = textToDouble(denominator);
     if (!w || !n || !d) {
-        showMessage(this, kKeepSmall);
+        showMessage(this, keepSmall());
         return;
     }
     const auto [values, decimal] = zarnith::fractionToDecimal(m_values, *w, *n, *d);
     m_values = values;
     if (!decimal) {
-        showMessage(this, kKeepSmall);
+        showMessage(this, keepSmall());
         return;
     }
     const std::optional<double> &converted = *decimal;
@@ -117,18 +120,18 @@ void FrmFract::decimalToFraction()
         return;
     const Result<double> decimal = textToDouble(text);
     if (!decimal && decimal.error() == Error::TypeMismatch) {
-        showMessage(this, QStringLiteral("Numbers ONLY!"));
+        showMessage(this, tr("Numbers ONLY!"));
         m_ui.txtDecimal->setProgramText(QString());
         return;
     }
     if (!decimal) {
-        showMessage(this, kKeepSmall);
+        showMessage(this, keepSmall());
         return;
     }
     const auto [values, fraction] = zarnith::decimalToFraction(m_values, *decimal);
     m_values = values;
     if (!fraction) {
-        showMessage(this, kKeepSmall);
+        showMessage(this, keepSmall());
         return;
     }
     m_ui.txtWholeNum->setProgramText(doubleToText(fraction->whole));
@@ -146,13 +149,13 @@ void FrmFract::reduce()
     const Result<double> n = textToDouble(m_ui.txtNumerator->text());
     const Result<double> d = textToDouble(m_ui.txtDenominator->text());
     if (!n || !d) {
-        showMessage(this, kNumbersOnly);
+        showMessage(this, numbersOnly());
         return;
     }
     const auto [values, reduced] = zarnith::reduce(m_values, *n, *d, textToDouble(m_ui.txtWholeNum->text()));
     m_values = values;
     if (!reduced) {
-        showMessage(this, kNumbersOnly);
+        showMessage(this, numbersOnly());
         return;
     }
     if (reduced->whole)
@@ -235,12 +238,14 @@ void FrmFract::announceConversion(const QString &result, const QWidget *place)
     if (!result.isEmpty())
         parts << result;
     if (!m_values.strApprox.isEmpty()) {
-        QString approx = m_values.strApprox;
-        approx.replace(QLatin1String("> "), QLatin1String("more than "))
-            .replace(QLatin1String("< "), QLatin1String("less than "));
-        parts << QStringLiteral("nearest sixty-fourth ") + approx;
+        // The two ends ("> 63/64", "< 1/64") in words.
+        const QString approx = m_values.strApprox;
+        const QString spoken = approx.startsWith(u'>') ? tr("more than %1").arg(approx.mid(2))
+            : approx.startsWith(u'<')                  ? tr("less than %1").arg(approx.mid(2))
+                                                       : approx;
+        parts << tr("nearest sixty-fourth %1").arg(spoken);
     }
-    tellAnswer(result, parts.join(QLatin1String(", ")));
+    tellAnswer(result, parts.join(tr(", ", "between the result and its nearest sixty-fourth")));
     m_ui.lblAnswer->surround(place);
 }
 

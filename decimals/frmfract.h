@@ -33,6 +33,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static QString keepSmall();
+    static QString numbersOnly();
     void showWorkingValues();
     void showApprox();
     void copyNearestSixtyFourth();

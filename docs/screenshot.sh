@@ -5,8 +5,9 @@
 # 2.75 (both-windows.png), then shows the About box (about.png) and the
 # help viewer (help-viewer.png); then the calculator again at a scale
 # factor of 2 (calculator-scale2.png); last, both windows on a dark desktop
-# (GTK's Adwaita:dark through the gtk3 platform theme, both-windows-dark.png)
-# and at a scale factor of 1.5 (both-windows-scale1.5.png).
+# (GTK's Adwaita:dark through the gtk3 platform theme, both-windows-dark.png),
+# at a scale factor of 1.5 (both-windows-scale1.5.png) and in German
+# (both-windows-de.png).
 # Needs: xvfb xauth openbox xdotool x11-utils imagemagick qt6-gtk-platformtheme.
 # Usage: docs/screenshot.sh [build dir] [output folder]
 set -euo pipefail
@@ -45,8 +46,8 @@ add_three_quarters_and_a_half() {
 # In the Decimals window: 2.75 converted to a fraction; then both windows,
 # the Decimals window above the calculator, into one picture.
 convert_and_take_both() {
-    local calc=$1 dec=$2 file=$3
-    xdotool key Tab Tab Tab; xdotool type --delay 80 2.75; xdotool key ctrl+f
+    local calc=$1 dec=$2 file=$3 decimal=${4:-2.75}
+    xdotool key Tab Tab Tab; xdotool type --delay 80 "$decimal"; xdotool key ctrl+f
     sleep 0.5
     read -r dx dy dw dh <<<"$(frame_of "$dec")"
     read -r cx cy cw ch <<<"$(frame_of "$calc")"
@@ -58,7 +59,7 @@ convert_and_take_both() {
 # a scale factor): 3/4 + 1/2 chosen with Ctrl+A, which shows the sign too,
 # and 2.75 converted in the Decimals window.
 both_windows() {
-    local file=$1; shift
+    local file=$1 caption=$2 decimal=$3; shift 3
     (cd "$build" && env "$@" ./zarnith) &
     local app=$! calc dec
     calc=$(window_named Zarnith)
@@ -66,11 +67,11 @@ both_windows() {
     sleep 0.5
     xdotool type --delay 80 3; xdotool key Tab; xdotool type 4; xdotool key Tab
     xdotool type 1; xdotool key Tab; xdotool type 2; xdotool key ctrl+a ctrl+F2
-    dec=$(window_named Decimals)
+    dec=$(window_named "$caption")
     xdotool windowactivate --sync "$dec"
     xdotool mousemove 0 0
     sleep 0.3
-    convert_and_take_both "$calc" "$dec" "$out/$file"
+    convert_and_take_both "$calc" "$dec" "$out/$file" "$decimal"
     kill "$app"
     wait "$app" 2>/dev/null || true
 }
@@ -126,8 +127,9 @@ inner() {
     kill "$app"
     wait "$app" 2>/dev/null || true
 
-    both_windows both-windows-dark.png QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-    both_windows both-windows-scale1.5.png QT_SCALE_FACTOR=1.5
+    both_windows both-windows-dark.png Decimals 2.75 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    both_windows both-windows-scale1.5.png Decimals 2.75 QT_SCALE_FACTOR=1.5
+    both_windows both-windows-de.png Dezimalzahlen 2,75 LANGUAGE=de LANG=de_DE.UTF-8
     kill "$wm"
 }
 

@@ -30,10 +30,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     // the version from the program's own version number.
     m_ui.Label3->setText(QStringLiteral("\u00a9 ") + m_ui.Label3->text());
     setWindowTitle(kApplicationTitle);
-    m_ui.lblVersion->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    m_ui.lblVersion->setText(tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
     // A screen reader reads a dialog's lines of three words or more as it
     // opens: the version line is read with the program's name.
-    m_ui.lblVersion->setAccessibleName(kApplicationTitle + u' ' + m_ui.lblVersion->text().toLower());
+    m_ui.lblVersion->setAccessibleName(
+        tr("%1 version %2.%3", "read by a screen reader").arg(kApplicationTitle).arg(kVersionMajor).arg(kVersionMinor));
     for (QLabel *label : {m_ui.lblTitle, m_ui.lblVersion, m_ui.lblDisclaimer})
         sizeAboutCentre(label);
 }

@@ -1,5 +1,7 @@
 #include "frmabout_ui.h"
 
+#include "frmabout.h"
+
 #include "design.h"
 #include "formbuilder.h"
 #include "formkit.h"
@@ -57,7 +59,7 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     black.setColor(QPalette::Window, Qt::black);
     dialog->setPalette(black);
 
-    cmdOK = addButton(dialog, "cmdOK", "OK", {2496, 2448, 972, 420});
+    cmdOK = addButton(dialog, "cmdOK", FrmAbout::tr("OK"), {2496, 2448, 972, 420});
     cmdOK->setDefault(true);
     Image1 = picture(dialog, "Image1", {676, 2353, 624, 624}, programIconPixmap);
     Image2 = picture(dialog, "Image2", {39, 299, 2041, 1560}, aboutPicture);
@@ -68,7 +70,7 @@ void FrmAboutUi::setupUi(QDialog *dialog)
     title.setItalic(true);
     lblTitle = text(dialog, "lblTitle", {480, 30, 3090, 345}, kApplicationTitle, Qt::yellow, title);
     Label3 = text(dialog, "Label3", {2310, 840, 1650, 885},
-                  QStringLiteral("Zarnith developers. Free to use, copy and share."), kLightGrey, dialog->font());
+                  FrmAbout::tr("Zarnith developers. Free to use, copy and share."), kLightGrey, dialog->font());
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer = text(dialog, "lblDisclaimer", {912, 2064, 2160, 192}, kMakerAddress, kLightGrey,

@@ -22,7 +22,7 @@ void CompiledHelpViewer::open(const QString &path, QWidget *from)
     if (!m_window || m_window->path() != path) {
         auto file = std::make_unique<HelpFile>();
         if (!file->open(path)) {
-            showMessage(from, QStringLiteral("Cannot open the file: %1").arg(path));
+            showMessage(from, HelpWindow::tr("Cannot open the file: %1").arg(path));
             return;
         }
         if (!m_window)

@@ -194,13 +194,13 @@ void HelpWindow::followLink(const QUrl &url)
 
 void HelpWindow::refusePage(const QUrl &url)
 {
-    showMessage(this, QStringLiteral("Cannot open the page: %1").arg(url.path(QUrl::FullyDecoded)));
+    showMessage(this, tr("Cannot open the page: %1").arg(url.path(QUrl::FullyDecoded)));
     markTopicShown(m_ui.page->source()); // the contents back at the page shown
 }
 
 void HelpWindow::announceLink(const QString &text)
 {
-    announce(this, QStringLiteral("link ") + text);
+    announce(this, tr("link %1").arg(text));
 }
 
 void HelpWindow::announceTitle()

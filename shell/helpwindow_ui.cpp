@@ -24,17 +24,17 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     const int em = window->fontMetrics().height();
     window->resize(52 * em, 36 * em);
 
-    QToolBar *bar = window->addToolBar(QStringLiteral("Navigation"));
+    QToolBar *bar = window->addToolBar(HelpWindow::tr("Navigation"));
     bar->setObjectName("tbrNavigation");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    actBack = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    actBack = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowBack), HelpWindow::tr("&Back"));
     actBack->setObjectName("actBack");
     actBack->setShortcut(QKeySequence::Back);
-    actForward = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    actForward = bar->addAction(window->style()->standardIcon(QStyle::SP_ArrowForward), HelpWindow::tr("&Forward"));
     actForward->setObjectName("actForward");
     actForward->setShortcut(QKeySequence::Forward);
-    actClose = new QAction(QStringLiteral("Close"), window);
+    actClose = new QAction(HelpWindow::tr("Close"), window);
     actClose->setObjectName("actClose");
     actClose->setShortcut(Qt::Key_Escape);
     window->addAction(actClose);
@@ -44,14 +44,14 @@ void HelpWindowUi::setupUi(QMainWindow *window)
     splitter->setChildrenCollapsible(false);
     contents = new QTreeWidget(splitter);
     contents->setObjectName("tvwContents");
-    contents->setAccessibleName(QStringLiteral("Contents"));
+    contents->setAccessibleName(HelpWindow::tr("Contents"));
     contents->header()->hide();
     contents->setUniformRowHeights(true);
     page = new HelpPage(splitter);
     // Before anything asks the reader about it, so that it is a document from the start.
     exposeAsDocument(page);
     page->setObjectName("page");
-    page->setAccessibleName(QStringLiteral("Help page"));
+    page->setAccessibleName(HelpWindow::tr("Help page"));
     page->setOpenLinks(false);
     // The caret moves with the arrow keys, so that a screen reader reads
     // the page line by line.

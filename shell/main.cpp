@@ -1,4 +1,5 @@
 #include "application.h"
+#include "language.h"
 #include "platform.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
 {
     zarnith::choosePlatform();
     QApplication app(argc, argv);
+    zarnith::useUsersLanguage();
     zarnith::Application zarnith;
     return app.exec();
 }

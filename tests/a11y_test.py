@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Zarnith with Orca under Xvfb, a private session bus and the AT-SPI registry: what Orca
 speaks (its debug log, speech on but no speech server) as a person types, and both windows'
-names. a11y_test.py zarnith"""
+names; then again, in part, with Zarnith in German. a11y_test.py zarnith"""
 import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
 # keys pressed ("menu:Name" clicks the menu bar's menu of that name) | what Orca says then
@@ -38,6 +38,17 @@ STEPS = """ | First fraction, numerator text. | First fraction, numerator; First
     alt+Left | notification Zarnith.
     alt+Right | notification The nearest sixty-fourth.
     Escape | Decimals frame."""
+
+# The same, in part, with Zarnith in German (Orca itself stays English): the names and what is spoken.
+GERMAN = """ | Erster Bruch, Zähler text. | Erster Bruch, Zähler; Erster Bruch, Nenner;
+        Zweiter Bruch, Zähler; Zweiter Bruch, Nenner; Addieren (Strg+A); Löschen (Esc); Dezimal (Strg+F2)
+    3 Tab 4 Tab 1 Tab 2 Tab | Addieren push button.
+    space | notification 1 1/4. | Ergebnis, Zähler: 1; Ergebnis, Nenner: 4
+    Tab Tab Tab Tab Tab Tab | Ergebnis: 1 1/4
+    Escape | notification Gelöscht.
+    ctrl+F2 | Zähler text.
+    Tab Tab Tab 2 comma 7 5 ctrl+f | notification 2 3/4, nächstes Vierundsechzigstel mehr als 63/64. | Ganze Zahl;
+        Kürzen (Strg+R); Nächstes Vierundsechzigstel: > 63/64"""
 
 tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
 log = os.path.join(tmp, "orca.log")
@@ -116,20 +127,27 @@ try:
     started = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")  # Orca 43 | Orca 48
     wait_for("Orca did not start", lambda: started.search(open(log).read()))
     import pyatspi
-    start(os.path.abspath(sys.argv[1]), stdout=output, stderr=output)
-    before = 0
-    for step in re.split(r"\n    (?! )", STEPS):
-        keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
-        for key in keys.split():
-            if key.startswith("menu:"):
-                subprocess.run(["xdotool", "mousemove", *centre(key[5:]), "click", "1"], check=True)
-            else:
-                subprocess.run(["xdotool", "key", key], check=True)
-            time.sleep(0.3)
-        wait_for(f"after '{keys}' Orca did not say '{words}'",
-                 lambda: said_all(words, spoken()[before:]) or focus_said(words, spoken()[before:]))
-        check_names(names)
+    def play(steps, **language):  # Zarnith started afresh, the steps pressed, Zarnith ended
+        app = start(os.path.abspath(sys.argv[1]), stdout=output, stderr=output, env={**os.environ, **language})
         before = len(spoken())
+        for step in re.split(r"\n    (?! )", steps):
+            keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
+            for key in keys.split():
+                if key.startswith("menu:"):
+                    subprocess.run(["xdotool", "mousemove", *centre(key[5:]), "click", "1"], check=True)
+                else:
+                    subprocess.run(["xdotool", "key", key], check=True)
+                time.sleep(0.3)
+            wait_for(f"after '{keys}' Orca did not say '{words}'",
+                     lambda: said_all(words, spoken()[before:]) or focus_said(words, spoken()[before:]))
+            check_names(names)
+            before = len(spoken())
+        os.killpg(app.pid, signal.SIGKILL)
+        app.wait()
+        wait_for("Zarnith did not end", lambda: not [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "zarnith"])
+
+    play(STEPS)
+    play(GERMAN, LANGUAGE="de", LANG="de_DE.UTF-8")
     print("Orca spoke the results:", [s.replace("\n", " ") for s in re.findall(r"notification\n?.*", "\n".join(spoken()))])
     shutil.rmtree(tmp)
 finally:

@@ -30,7 +30,7 @@ void AnswerLabel::setAnswer(const QString &answer, const QString &spoken)
 {
     m_answer = answer;
     const QString read = spoken.isEmpty() ? answer : spoken;
-    setAccessibleName(QStringLiteral("Result: ") + (read.isEmpty() ? QStringLiteral("none") : read));
+    setAccessibleName(tr("Result: %1").arg(read.isEmpty() ? tr("none") : read));
 }
 
 void AnswerLabel::surround(const QWidget *place)

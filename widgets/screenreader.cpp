@@ -264,9 +264,9 @@ void setReaderTexts(std::initializer_list<ReaderText> texts)
     for (const ReaderText &t : texts) {
         const auto *label = qobject_cast<const QLabel *>(t.control);
         if (label && label->pixmap().isNull())
-            t.control->setProperty(kCaption, QString::fromUtf8(t.name));
+            t.control->setProperty(kCaption, t.name);
         else
-            t.control->setAccessibleName(QString::fromUtf8(t.name));
+            t.control->setAccessibleName(t.name);
         if (t.shortcutOf)
             t.control->setAccessibleDescription(t.shortcutOf->shortcut().toString(QKeySequence::NativeText));
     }

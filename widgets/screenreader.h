@@ -22,7 +22,7 @@ namespace zarnith {
 // "Nearest sixty-fourth: 3/4".
 struct ReaderText {
     QWidget *control;
-    const char *name;
+    QString name;
     const QAction *shortcutOf = nullptr;
 };
 void setReaderTexts(std::initializer_list<ReaderText> texts);

@@ -48,7 +48,7 @@ void WorkingWindow::tellCleared()
 {
     m_answer->setAnswer(QString());
     m_copy->setEnabled(false);
-    announce(this, QStringLiteral("Cleared"));
+    announce(this, tr("Cleared"));
 }
 
 void WorkingWindow::closeEvent(QCloseEvent *event)

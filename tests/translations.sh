@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The translations in $1/translations match the program's texts: lupdate
+# finds nothing new and nothing gone (a copy is updated, not the sources),
+# and no translation is left unfinished.
+set -euo pipefail
+cd "$1"
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+cp translations/*.ts "$copy"
+/usr/lib/qt6/bin/lupdate -no-obsolete -locations none -silent engine widgets calculator decimals shell -ts "$copy"/*.ts
+for ts in translations/*.ts; do
+    cmp -s "$ts" "$copy/$(basename "$ts")" || { echo "$ts: not up to date with the program's texts (make translations)"; diff "$ts" "$copy/$(basename "$ts")" | head; exit 1; }
+    ! grep -n 'type="unfinished"\|type="vanished"\|type="obsolete"' "$ts" || { echo "$ts: unfinished"; exit 1; }
+done
