@@ -27,28 +27,37 @@ bool divides(int k, double value)
     return remainder && *remainder == 0;
 }
 
+// The numerator, then the denominator, each refused beyond the 32-bit float
+// range and stored as it is read: a denominator refused leaves the numerator
+// stored.
+Failure storeFraction(WorkingValues &values, double numerator, double denominator)
+{
+    for (auto [value, stored] : {std::pair{numerator, &values.sngNumerator}, {denominator, &values.sngDenominator}}) {
+        const Result<double> within = withinSingleRange(value);
+        if (!within)
+            return within.error();
+        *stored = *within;
+    }
+    return {};
+}
+
 } // namespace
 
 Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole, double numerator, double denominator)
 {
     values.varWholeNum = Variant::real(whole);
-    const Result<double> n = withinSingleRange(numerator);
-    if (!n)
-        return {values, n.error()};
-    values.sngNumerator = *n;
-    const Result<double> d = withinSingleRange(denominator);
-    if (!d)
-        return {values, d.error()};
-    values.sngDenominator = *d;
-    if (!(*n > 0 && *d > 0)) {
+    if (const Failure failed = storeFraction(values, numerator, denominator))
+        return {values, *failed};
+    const double n = values.sngNumerator, d = values.sngDenominator;
+    if (!(n > 0 && d > 0)) {
         values.strApprox.clear();
         return {values, std::optional<double>()};
     }
-    const Result<double> wholeParts = withinSingleRange(whole * *d);
+    const Result<double> wholeParts = withinSingleRange(whole * d);
     if (!wholeParts)
         return {values, wholeParts.error()};
     values.sngWholeParts = std::floor(*wholeParts);
-    values.dblDecimal = (values.sngWholeParts + *n) / *d;
+    values.dblDecimal = (values.sngWholeParts + n) / d;
     values.strApprox = nearestSixtyFourth(values.dblDecimal);
     return {values, std::optional<double>(values.dblDecimal)};
 }
@@ -90,18 +99,13 @@ Step<MixedNumber> decimalToFraction(WorkingValues values, double decimal)
 
 Step<Reduced> reduce(WorkingValues values, double numerator, double denominator, const Result<double> &wholeInBox)
 {
-    const Result<double> n = withinSingleRange(numerator);
-    if (!n)
-        return {values, n.error()};
-    values.sngNumerator = *n;
-    const Result<double> d = withinSingleRange(denominator);
-    if (!d)
-        return {values, d.error()};
-    values.sngDenominator = *d;
-    if (*d == 0)
-        return {values, Reduced{std::nullopt, *n, *d}};
+    if (const Failure failed = storeFraction(values, numerator, denominator))
+        return {values, *failed};
+    const double n = values.sngNumerator, d = values.sngDenominator;
+    if (d == 0)
+        return {values, Reduced{std::nullopt, n, d}};
 
-    const Result<Fraction> reduced = lowestTerms({*n, *d});
+    const Result<Fraction> reduced = lowestTerms({n, d});
     if (!reduced)
         return {values, reduced.error()};
     values.sngNumerator = reduced->numerator;

@@ -138,6 +138,12 @@ def cases(out):
     yield "4 GB directory pages", helpfile("Huge pages", "", block_len=0xF000_0000)
     yield "directory page pointing to itself", helpfile(
         "Loop", "", pages=[pmgi(pointing_to_itself), pmgl([entry("/#SYSTEM", 0, 0, 10)])], root=0, head=1)
+    def sized(title, size):  # a page of exactly `size` bytes
+        whole = page(title, "")
+        return whole[:-14] + b" " * (size - len(whole)) + whole[-14:]
+    yield "bounds at their limits", helpfile("Limits", "", extra={
+        "/limit.html": sized("At the limit", 512 * 1024), "/past.html": sized("Past the limit", 512 * 1024 + 1),
+        "/limit.png": png(2048, 2048), "/past.png": png(2048, 2049)})
     yield "directory entry running past its page", helpfile(
         "Past the end", "", pages=[filled_page(cword(0x1FF) + b"/")])  # a name of 511 bytes, 1 of them on the page
 
