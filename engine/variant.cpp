@@ -4,14 +4,6 @@
 
 namespace zarnith {
 
-Variant Variant::text(const QString &text)
-{
-    Variant v;
-    v.m_kind = Kind::Text;
-    v.m_text = text;
-    return v;
-}
-
 Variant Variant::int16(std::int16_t value)
 {
     Variant v;
@@ -41,8 +33,6 @@ QString Variant::toText(const QLocale &locale) const
     switch (m_kind) {
     case Kind::Empty:
         return {};
-    case Kind::Text:
-        return m_text;
     case Kind::Int16:
     case Kind::Int32:
         return integerToText(static_cast<std::int64_t>(m_number));

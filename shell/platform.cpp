@@ -74,10 +74,9 @@ public:
     explicit FixedSizeKeeper(QWidget *window) : QObject(window), m_window(window) { window->installEventFilter(this); }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    // Installed on the window alone.
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (watched != m_window)
-            return false;
         switch (event->type()) {
         case QEvent::Show:
             // The window keeps its own fixed size; only its native window
