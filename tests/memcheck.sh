@@ -10,7 +10,9 @@ QT_QPA_PLATFORM=offscreen ZARNITH_UNDER_VALGRIND=1 valgrind --leak-check=full --
     --num-callers=40 --log-file="$log" "$1" >/dev/null
 grep -E 'definitely lost:|ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== *//'
 # The project's source files, as valgrind names a frame's file: "(lzx.c:512)".
-ours=$(cd "$(dirname "$0")/.." && git ls-files '*.c' '*.cpp' '*.h' | xargs -n1 basename | sort -u | paste -sd'|' | sed 's/\./\\./g')
+ours=$(cd "$(dirname "$0")/.." && find . -path './build*' -prune -o -name '*.[ch]' -printf '%f\n' -o -name '*.cpp' -printf '%f\n' \
+    | sort -u | paste -sd'|' | sed 's/\./\\./g')
+[ -n "$ours" ] || { echo "memcheck: no source files found beside the tests"; exit 1; }
 # Each valgrind record is a block of lines up to the next blank one.
 found=$(awk -v ours="\\\\((${ours}):[0-9]+\\\\)" '
     /^==[0-9]+== *$/ { if (record ~ /(definitely lost|Invalid (read|write)|uninitialised)/ && record ~ ours) print record; record = ""; next }
