@@ -1,12 +1,10 @@
 #!/usr/bin/python3
-"""Zarnith with Orca under Xvfb, a private session bus and the AT-SPI registry: what Orca
-speaks (its debug log, speech on but no speech server) as a person types, and both windows'
-names; then again, in part, with Zarnith in German. a11y_test.py zarnith"""
+"""Orca under Xvfb, a private session bus and the AT-SPI registry, with Zarnith: what Orca speaks (its debug log, speech
+on, no speech server) as a person types, and both windows' names; then, in part, in German. a11y_test.py zarnith"""
 import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
-# keys pressed ("menu:Name" clicks the menu bar's menu of that name) | what Orca says then
-# (each of the parts with " … " between them)
-# | names showing in the active window afterwards
+# keys pressed ("menu:Name" clicks the menu bar's menu of that name) | what Orca says then (each of the parts with
+# " … " between them) | names showing in the active window afterwards
 STEPS = """ | First fraction, numerator text. | First fraction, numerator; First fraction, denominator;
         Second fraction, numerator; Second fraction, denominator; Add (Ctrl+A); Subtract (Ctrl+S);
         Multiply (Ctrl+M); Divide (Ctrl+D); Clear (Esc); Decimal (Ctrl+F2); Result, whole number
@@ -51,23 +49,15 @@ GERMAN = """ | Erster Bruch, Zähler text. | Erster Bruch, Zähler; Erster Bruch
         Kürzen (Strg+R); Nächstes Vierundsechzigstel: > 63/64"""
 
 tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
-log = os.path.join(tmp, "orca.log")
+log, output = os.path.join(tmp, "orca.log"), open(os.path.join(tmp, "output.txt"), "w")
 processes = []
 
-def start(*command, **options):
-    processes.append(subprocess.Popen(command, start_new_session=True, **options))
+def start(*command, **options):  # in a session of its own, writing to output.txt unless told otherwise
+    processes.append(subprocess.Popen(command, start_new_session=True, **dict(stdout=output, stderr=output) | options))
     return processes[-1]
 
 def spoken():
     return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", open(log).read())
-
-# Orca 43 says "Add push button. Ctrl+A." and "notification 1 1/4." where Orca 48 says "Add button."
-# "Ctrl+A." and "notification" "1 1/4": compared with 48's role words, no full stops ending them.
-def normal(words):
-    return re.sub(r"\.(\s|$)", r"\1", words.replace("push button", "button"))
-
-def said_all(words, said):  # each part of words (" … " between them) said
-    return all(normal(part) in normal(" ".join(said)) for part in words.split(" … "))
 
 def wait_for(what, test, seconds=20):
     end = time.monotonic() + seconds
@@ -76,26 +66,27 @@ def wait_for(what, test, seconds=20):
     return result or sys.exit(f"FAIL: {what}\nOrca said last: {spoken()[-8:]}\nlogs in {tmp}")
 
 def showing(parent):  # everything showing below parent
-    for child in parent:
-        if child.getState().contains(pyatspi.STATE_SHOWING):
-            yield child
-            yield from showing(child)
+    return [o for child in parent if child.getState().contains(pyatspi.STATE_SHOWING) for o in [child, *showing(child)]]
 
 def active():  # what shows in zarnith's active window
-    windows = [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app]
-    return [o for w in windows if w.getState().contains(pyatspi.STATE_ACTIVE) for o in showing(w)]
+    return [o for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app
+            if w.getState().contains(pyatspi.STATE_ACTIVE) for o in showing(w)]
 
-# Where a box just focused had its name set as its window opened, Orca 48 may say the name alone
-# ("Numerator."): then the box with the focus must be the text of that name.
-def focus_said(words, said):
+# Orca 43 says "Add push button. Ctrl+A." and "notification 1 1/4." where Orca 48 says "Add button."
+# "Ctrl+A." and "notification" "1 1/4": compared with 48's role words, no full stops ending them.
+def normal(words):
+    return re.sub(r"\.(\s|$)", r"\1", words.replace("push button", "button"))
+
+# Each part of words (" … " between them) said; or, where a box just focused had its name set as its window opened,
+# Orca 48 may say the name alone ("Numerator."): then the box with the focus must be the text of that name.
+def heard(words, said):
     name, role = normal(words).rpartition(" ")[::2]
-    focus = [(o.getRoleName(), o.name) for o in active() if o.getState().contains(pyatspi.STATE_FOCUSED)]
-    return role == "text" and name in map(normal, said) and focus == [(role, name)]
+    focus = lambda: [(o.getRoleName(), o.name) for o in active() if o.getState().contains(pyatspi.STATE_FOCUSED)]
+    return (all(normal(part) in normal(" ".join(said)) for part in words.split(" … "))
+            or role == "text" and name in map(normal, said) and focus() == [(role, name)])
 
 def centre(name):  # of the menu bar's menu of that name in the active window, as xdotool takes it
-    windows = [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app]
-    menu = next(n for w in windows if w.getState().contains(pyatspi.STATE_ACTIVE)
-                for n in pyatspi.findAllDescendants(w, lambda n: n.getRoleName() in ("menu", "menu item") and n.name == name))
+    menu = next(o for o in active() if o.getRoleName() in ("menu", "menu item") and o.name == name)
     box = menu.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return str(box.x + box.width // 2), str(box.y + box.height // 2)
 
@@ -106,49 +97,41 @@ def check_names(names):
     if missing or len(unnamed) > 1:  # the window's client area is the one unnamed filler
         sys.exit(f"FAIL: names missing: {missing}; unnamed: {unnamed}")
 
+def play(steps, **language):  # Zarnith started afresh, the steps pressed, Zarnith ended
+    app = start(os.path.abspath(sys.argv[1]), env={**os.environ, **language})
+    for step in re.split(r"\n    (?! )", steps):
+        keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
+        before = len(spoken())
+        for key in keys.split():
+            press = ["mousemove", *centre(key[5:]), "click", "1"] if key.startswith("menu:") else ["key", key]
+            subprocess.run(["xdotool", *press], check=True)
+            time.sleep(0.3)
+        wait_for(f"after '{keys}' Orca did not say '{words}'", lambda: heard(words, spoken()[before:]))
+        check_names(names)
+    os.killpg(app.pid, signal.SIGKILL)
+    app.wait()
+    wait_for("Zarnith did not end", lambda: "zarnith" not in [a.name for a in pyatspi.Registry.getDesktop(0) if a])
+
 signal.signal(signal.SIGALRM, lambda *_: sys.exit("FAIL: timed out"))
 signal.alarm(150)
 try:
-    read_end, write_end = os.pipe()
-    start("Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-          pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.environ.update(DISPLAY=":" + os.read(read_end, 16).decode().strip(), HOME=tmp, XDG_RUNTIME_DIR=tmp,
+    xvfb = start("Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24", stdout=subprocess.PIPE)
+    os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), HOME=tmp, XDG_RUNTIME_DIR=tmp,
                       GSETTINGS_BACKEND="memory")
-    output = open(os.path.join(tmp, "output.txt"), "w")
-    start("openbox", stdout=output, stderr=output)
-    bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE,
-                stderr=output)
+    start("openbox")
+    bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-    terminal, orca_end = pty.openpty()
     # On a terminal Orca writes its log line by line; a thread copies it as it comes.
-    source, copy = os.fdopen(terminal, "rb", buffering=0), open(log, "wb", buffering=0)
-    threading.Thread(target=shutil.copyfileobj, args=(source, copy), daemon=True).start()
-    start("orca", "--debug-file", os.ttyname(orca_end), stdout=output, stderr=output)
+    orca, orca_end = pty.openpty()
+    threading.Thread(target=shutil.copyfileobj, daemon=True, args=(open(orca, "rb", 0), open(log, "wb", 0))).start()
+    start("orca", "--debug-file", os.ttyname(orca_end))
     started = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")  # Orca 43 | Orca 48
     wait_for("Orca did not start", lambda: started.search(open(log).read()))
     import pyatspi
-    def play(steps, **language):  # Zarnith started afresh, the steps pressed, Zarnith ended
-        app = start(os.path.abspath(sys.argv[1]), stdout=output, stderr=output, env={**os.environ, **language})
-        before = len(spoken())
-        for step in re.split(r"\n    (?! )", steps):
-            keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
-            for key in keys.split():
-                if key.startswith("menu:"):
-                    subprocess.run(["xdotool", "mousemove", *centre(key[5:]), "click", "1"], check=True)
-                else:
-                    subprocess.run(["xdotool", "key", key], check=True)
-                time.sleep(0.3)
-            wait_for(f"after '{keys}' Orca did not say '{words}'",
-                     lambda: said_all(words, spoken()[before:]) or focus_said(words, spoken()[before:]))
-            check_names(names)
-            before = len(spoken())
-        os.killpg(app.pid, signal.SIGKILL)
-        app.wait()
-        wait_for("Zarnith did not end", lambda: not [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "zarnith"])
-
     play(STEPS)
     play(GERMAN, LANGUAGE="de", LANG="de_DE.UTF-8")
-    print("Orca spoke the results:", [s.replace("\n", " ") for s in re.findall(r"notification\n?.*", "\n".join(spoken()))])
+    results = re.findall(r"notification\n?.*", "\n".join(spoken()))
+    print("Orca spoke the results:", [s.replace("\n", " ") for s in results])
     shutil.rmtree(tmp)
 finally:
     for process in reversed(processes):  # each with what it started

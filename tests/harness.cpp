@@ -16,18 +16,17 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
+        // Wide enough for a title bar to show the caption whole, in a bold title font beside an
+        // icon and three boxes of some 24 pixels; centred over the window it came from.
         QAbstractButton *ok = box->button(QMessageBox::Ok);
-        // Wide enough for a title bar to show the caption whole, in a bold
-        // title font beside an icon and three boxes of some 24 pixels.
         QFont title = box->font();
         title.setBold(true);
         title.setPointSizeF(title.pointSizeF() * 1.25);
+        const QWidget *over = box->parentWidget() ? box->parentWidget()->window() : nullptr;
         const bool own = ok && ok->icon().isNull() && box->buttons().size() == 1 && box->isModal()
             && box->icon() == QMessageBox::NoIcon && box->windowTitle() == "Zarnith" && !box->windowIcon().isNull()
-            && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24 && box->parentWidget()
-            && (box->frameGeometry().center() - box->parentWidget()->window()->frameGeometry().center())
-                    .manhattanLength()
-                <= 2;
+            && box->width() >= QFontMetrics(title).horizontalAdvance("Zarnith") + 4 * 24 && over
+            && (box->frameGeometry().center() - over->frameGeometry().center()).manhattanLength() <= 2;
         shown << (own ? box->text() : "odd: " + box->text());
         if (whileShown)
             whileShown();

@@ -2,63 +2,45 @@
 """Writes damaged and hostile help files, one folder per case, each holding a Zarnith.chm (and the local
 files it points at, which must never be read): a header, a directory of one listing page and the objects
 uncompressed, or a compressed section with the faults a case names. hostile_help.py OUTPUT_FOLDER"""
-import os, struct, sys, zlib
+import itertools, os, pathlib, struct, sys, zlib
 
 BLOCK = 0x1000  # directory page length
 
-def cword(value):
-    """A directory number: 7 bits a byte, most significant first."""
-    out = [value & 0x7F]
-    while value > 0x7F:
-        value >>= 7
-        out.insert(0, 0x80 | (value & 0x7F))
-    return bytes(out)
+def cword(value):  # a directory number: 7 bits a byte, most significant first
+    out = bytes([value & 0x7F])
+    while value := value >> 7:
+        out = bytes([0x80 | (value & 0x7F)]) + out
+    return out
 
 def entry(name, space, start, length):
     name = name.encode()
     return cword(len(name)) + name + cword(space) + cword(start) + cword(length)
 
-def pmgl(entries, free_space=None):
-    body = b"".join(entries)
-    free = BLOCK - 0x14 - len(body) if free_space is None else free_space
-    page = b"PMGL" + struct.pack("<IIii", free, 0, -1, -1) + body
+def pmgl(body, free=None):  # a listing page of these entries, its free space counted unless given
+    page = b"PMGL" + struct.pack("<IIii", BLOCK - 0x14 - len(body) if free is None else free, 0, -1, -1) + body
     return page.ljust(BLOCK, b"\0")[:BLOCK]
 
 def pmgi(body):
     return (b"PMGI" + struct.pack("<I", BLOCK - 8 - len(body)) + body).ljust(BLOCK, b"\0")
 
-def system_record(title, topic="index.html", contents="contents.hhc"):
-    record = struct.pack("<I", 3)
-    for code, text in ((0, contents), (2, topic), (3, title)):
-        data = text.encode() + b"\0"
-        record += struct.pack("<HH", code, len(data)) + data
-    return record
+def system_record(title):  # version 3: the contents file, the first page, the title
+    texts = ((0, b"contents.hhc\0"), (2, b"index.html\0"), (3, title.encode() + b"\0"))
+    return struct.pack("<I", 3) + b"".join(struct.pack("<HH", code, len(text)) + text for code, text in texts)
 
-def chm(objects, compressed=(), lzx=None, block_len=BLOCK, pages=None, root=-1, head=0):
-    """objects: name -> bytes, uncompressed; compressed: names in the compressed section (lzx["content"]);
-    lzx: control data and reset table fields; pages: directory pages instead of one listing every object."""
-    objects = dict(objects)
-    if lzx is not None:
-        objects["::DataSpace/Storage/MSCompressed/ControlData"] = struct.pack(
-            "<I4sIIIII", 6, b"LZXC", 2, lzx.get("reset", 2), lzx.get("window", 2), lzx.get("per_reset", 1), 0)
-        objects["::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable"] = \
-            struct.pack("<IIIIQQQ", 2, 1, 8, 0x28, 0x8000, len(lzx["content"]), lzx.get("block", 0x8000)) + struct.pack("<Q", 0)
-        objects["::DataSpace/Storage/MSCompressed/Content"] = lzx["content"]
-    starts = [0]
-    for content in objects.values():
-        starts.append(starts[-1] + len(content))
+def chm(objects, compressed=(), block_len=BLOCK, pages=None, root=-1, head=0):
+    """objects: name -> bytes, uncompressed; compressed: names in the compressed section; pages: directory pages
+    instead of one listing every object."""
+    starts = itertools.accumulate(map(len, objects.values()), initial=0)
     listing = [entry(name, 0, start, len(c)) for (name, c), start in zip(objects.items(), starts)]
     listing += [entry(name, 1, 0, 0x2000) for name in compressed]
     data = b"".join(objects.values())
-    pages = pages or [pmgl(listing)]
+    pages = pages or [pmgl(b"".join(listing))]
     directory = b"ITSP" + struct.pack("<iiiIiiiiiIiI", 1, 0x54, 10, block_len, 2, 1, root, head, -1, len(pages), -1, 0x409)
     directory = directory.ljust(0x54, b"\0") + b"".join(pages)
-    dir_offset = 0x60 + 0x18
-    data_offset = dir_offset + len(directory)
+    data_offset = 0x60 + 0x18 + len(directory)  # after the header, its section 0 and the directory
     header = b"ITSF" + struct.pack("<iiiII", 3, 0x60, 1, 0, 0x409) + bytes(32)
-    header += struct.pack("<QQQQQ", 0x60, 0x18, dir_offset, len(directory), data_offset)
-    section0 = struct.pack("<IIQII", 0x1FE, 0, data_offset + len(data), 0, 0)
-    return header + section0 + directory + data
+    header += struct.pack("<QQQQQ", 0x60, 0x18, 0x60 + 0x18, len(directory), data_offset)
+    return header + struct.pack("<IIQII", 0x1FE, 0, data_offset + len(data), 0, 0) + directory + data
 
 def sitemap(entries, depth=1):
     items = "".join(f'<li><object type="text/sitemap"><param name="Name" value="{n}">'
@@ -68,52 +50,50 @@ def sitemap(entries, depth=1):
 def page(title, body, head=""):
     return f"<html><head><title>{title}</title>{head}</head><body><h1>{title}</h1>{body}</body></html>".encode()
 
-def png(width=1, height=1, rows=None):
-    """A red picture; or one claiming its size over `rows`, when given."""
+def png(width, height, rows=None):  # a red picture; or one claiming its size over `rows`, when given
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    rows = rows if rows is not None else b"".join(b"\0" + b"\xff\0\0" * width for _ in range(height))
+    rows = (b"\0" + b"\xff\0\0" * width) * height if rows is None else rows
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 def helpfile(title, body, contents=(("Start", "index.html"),), extra=None, head="", **options):
-    objects = {"/#SYSTEM": system_record(title), "/contents.hhc": sitemap(contents), "/index.html": page(title, body, head)}
-    objects.update(extra or {})
-    return chm(objects, **options)
+    return chm({"/#SYSTEM": system_record(title), "/contents.hhc": sitemap(contents),
+                "/index.html": page(title, body, head)} | (extra or {}), **options)
 
-def lzx_case(**fields):
-    """A file whose first page lies in the compressed section."""
-    objects = {"/#SYSTEM": system_record("Compressed"), "/contents.hhc": sitemap([("Start", "index.html")])}
-    return chm(objects, compressed=["/index.html"], lzx=dict(content=os.urandom(0x3000), **fields))
+def lzx_case(reset=2, window=2, per_reset=1, block=0x8000):
+    """A file whose first page lies in the compressed section, with its control data and reset table."""
+    content, storage = os.urandom(0x3000), "::DataSpace/Storage/MSCompressed/"
+    return chm({"/#SYSTEM": system_record("Compressed"), "/contents.hhc": sitemap([("Start", "index.html")]),
+                storage + "ControlData": struct.pack("<I4sIIIII", 6, b"LZXC", 2, reset, window, per_reset, 0),
+                storage + "Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable":
+                    struct.pack("<IIIIQQQQ", 2, 1, 8, 0x28, 0x8000, len(content), block, 0),
+                storage + "Content": content}, compressed=["/index.html"])
 
-def filled_page(last):
-    """A listing page whose entries fill it to `last`, its final bytes."""
+def filled_page(last):  # a listing page whose entries fill it to `last`, its final bytes
     body, room = b"", BLOCK - 0x14 - len(last)
     while room - len(body) > 40:
         body += entry("/#SYSTEM", 0, 0, 10)
     body += entry("/" + "x" * (room - len(body) - 5), 0, 0, 10)
-    return pmgl([body + last], free_space=0)
+    return pmgl(body + last, free=0)
 
-def cases(out):
-    def at(name):
-        return os.path.join(os.path.abspath(out), name)
+def cases(root):
     links = [("file", "file:///etc/passwd"), ("smb", "smb://server/share"), ("javascript", "javascript:alert(1)"),
              ("data", "data:text/html,hello"), ("ms-its", "ms-its:other.chm::/index.html"),
              ("http", "http://www.example.org/"), ("https", "https://www.example.org/"),
              ("mailto", "mailto:someone@example.org"), ("next page", "second.html"), ("large page", "big.html")]
     def big(megabytes):
         return b"<html><body>" + b"<p>many words in a paragraph</p>" * (megabytes * 1024 * 1024 // 32) + b"</body></html>"
-    pointing_to_itself = cword(1) + b"/" + cword(0)  # every name sorts after "/", on this page
     yield "contents to local files", helpfile(
         "Contents that point outside", "", contents=[("Passwords", "file:///etc/passwd"),
-                                                     ("Secret", "file://" + at("contents to local files/secret.html")),
+                                                     ("Secret", f"file://{root}/contents to local files/secret.html"),
                                                      ("Zero", "/dev/zero")])
     yield "pictures of the zero device", helpfile(
         "A picture of /dev/zero", '<img src="file:///dev/zero"><img src="/dev/zero"><img src="../../dev/zero">')
     yield "style sheets importing the zero device", helpfile(
         "A style sheet importing /dev/zero", "<p>Text</p>", extra={"/style.css": b"@import url(file:///dev/zero);"},
         head='<link rel="stylesheet" href="style.css"><style>@import url(file:///dev/zero);</style>')
-    local = at("local pictures/picture.png")
+    local = f"{root}/local pictures/picture.png"
     yield "local pictures", helpfile(
         "Local pictures", f'<img src="file://{local}"><img src="{local}"><img src="picture-in-file.png">',
         extra={"/picture-in-file.png": png(4, 4)})
@@ -136,8 +116,8 @@ def cases(out):
     yield "4 GB compressed blocks", lzx_case(block=0xF000_0000)
     yield "garbage compressed data", lzx_case()
     yield "4 GB directory pages", helpfile("Huge pages", "", block_len=0xF000_0000)
-    yield "directory page pointing to itself", helpfile(
-        "Loop", "", pages=[pmgi(pointing_to_itself), pmgl([entry("/#SYSTEM", 0, 0, 10)])], root=0, head=1)
+    yield "directory page pointing to itself", helpfile(  # every name sorts after "/", on this page
+        "Loop", "", pages=[pmgi(cword(1) + b"/" + cword(0)), pmgl(entry("/#SYSTEM", 0, 0, 10))], root=0, head=1)
     def sized(title, size):  # a page of exactly `size` bytes
         whole = page(title, "")
         return whole[:-14] + b" " * (size - len(whole)) + whole[-14:]
@@ -147,19 +127,13 @@ def cases(out):
     yield "directory entry running past its page", helpfile(
         "Past the end", "", pages=[filled_page(cword(0x1FF) + b"/")])  # a name of 511 bytes, 1 of them on the page
 
-def write(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
-
-def main():
-    out = sys.argv[1]
-    for name, data in cases(out):
-        write(os.path.join(out, name, "Zarnith.chm"), data)
-        # What a hostile file points at: read, they would show or report it.
-        write(os.path.join(out, name, "secret.html"), page("Secret", "<p>Read from outside the help file</p>"))
-        write(os.path.join(out, name, "picture.png"), png(8, 8))
-    os.makedirs(os.path.join(out, "a pipe named Zarnith.chm"))
-    os.mkfifo(os.path.join(out, "a pipe named Zarnith.chm", "Zarnith.chm"))
-
-main()
+out = sys.argv[1]
+for name, data in cases(os.path.abspath(out)):
+    folder = pathlib.Path(out, name)
+    folder.mkdir(parents=True, exist_ok=True)
+    # What a hostile file points at: read, they would show or report it.
+    for file, content in (("Zarnith.chm", data), ("picture.png", png(8, 8)),
+                          ("secret.html", page("Secret", "<p>Read from outside the help file</p>"))):
+        (folder / file).write_bytes(content)
+os.makedirs(os.path.join(out, "a pipe named Zarnith.chm"))
+os.mkfifo(os.path.join(out, "a pipe named Zarnith.chm", "Zarnith.chm"))

@@ -1,90 +1,56 @@
 #include "openedfiles.h"
 
-#include <atomic>
-#include <mutex>
-#include <string>
-#include <vector>
-
 #include <cstdarg>
 #include <cstdio>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <mutex>
+#include <optional>
 
-namespace {
+static std::mutex guard;                 // over the calls of every thread
+static std::optional<QStringList> paths; // while recording
 
-std::atomic<bool> recording = false;
-std::mutex guard;
-std::vector<std::string> paths;
-
-// Notes the path, and gives the C library's function of that name.
-template <class F>
-F noted(const char *path, const char *name)
+static void *noted(const char *path, const char *name) // the C library's function of that name, the path noted
 {
-    if (recording && path) {
-        const std::lock_guard<std::mutex> lock(guard);
-        paths.emplace_back(path);
-    }
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+    const std::lock_guard lock(guard);
+    if (paths && path)
+        *paths << QString::fromUtf8(path);
+    return dlsym(RTLD_NEXT, name);
 }
 
-// A mode follows the flags only when the call may create a file.
-#define MODE(flags)                                                                                                    \
-    va_list args;                                                                                                      \
-    va_start(args, flags);                                                                                             \
-    const int mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0;                    \
-    va_end(args)
-
-} // namespace
-
-namespace zarnith::test {
-
-void startRecordingOpenedFiles()
+void zarnith::test::startRecordingOpenedFiles()
 {
-    const std::lock_guard<std::mutex> lock(guard);
-    paths.clear();
-    recording = true;
+    const std::lock_guard lock(guard);
+    paths.emplace();
 }
 
-QStringList stopRecordingOpenedFiles()
+QStringList zarnith::test::stopRecordingOpenedFiles()
 {
-    recording = false;
-    const std::lock_guard<std::mutex> lock(guard);
-    QStringList opened;
-    for (const std::string &path : paths)
-        opened << QString::fromStdString(path);
-    return opened;
+    const std::lock_guard lock(guard);
+    return std::exchange(paths, {}).value_or(QStringList());
 }
 
-} // namespace zarnith::test
-
-#define OPEN_LIKE(name)                                                                                                \
-    extern "C" int name(const char *path, int flags, ...)                                                              \
+// A mode follows the flags only when the call may create a file; openat takes its folder first.
+#define OPEN_LIKE(name, ...)                                                                                           \
+    extern "C" int name(__VA_OPT__(int __VA_ARGS__, ) const char *path, int flags, ...)                                \
     {                                                                                                                  \
-        MODE(flags);                                                                                                   \
-        return noted<int (*)(const char *, int, ...)>(path, #name)(path, flags, mode);                                 \
+        va_list args;                                                                                                  \
+        va_start(args, flags);                                                                                         \
+        const int mode = flags & O_CREAT || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0;                  \
+        va_end(args);                                                                                                  \
+        return reinterpret_cast<decltype(&name)>(noted(path, #name))(__VA_OPT__(__VA_ARGS__, ) path, flags, mode);     \
     }
-#define OPENAT_LIKE(name)                                                                                              \
-    extern "C" int name(int dir, const char *path, int flags, ...)                                                     \
+#define PASS_ON(type, name, last)                                                                                      \
+    extern "C" type name(const char *path, last second)                                                                \
     {                                                                                                                  \
-        MODE(flags);                                                                                                   \
-        return noted<int (*)(int, const char *, int, ...)>(path, #name)(dir, path, flags, mode);                       \
-    }
-#define CHECKED_OPEN_LIKE(name)                                                                                        \
-    extern "C" int name(const char *path, int flags)                                                                   \
-    {                                                                                                                  \
-        return noted<int (*)(const char *, int)>(path, #name)(path, flags);                                            \
-    }
-#define FOPEN_LIKE(name)                                                                                               \
-    extern "C" FILE *name(const char *path, const char *mode)                                                          \
-    {                                                                                                                  \
-        return noted<FILE *(*)(const char *, const char *)>(path, #name)(path, mode);                                  \
+        return reinterpret_cast<decltype(&name)>(noted(path, #name))(path, second);                                    \
     }
 
 OPEN_LIKE(open)
 OPEN_LIKE(open64)
-OPENAT_LIKE(openat)
-OPENAT_LIKE(openat64)
-CHECKED_OPEN_LIKE(__open_2)
-CHECKED_OPEN_LIKE(__open64_2)
-FOPEN_LIKE(fopen)
-FOPEN_LIKE(fopen64)
+OPEN_LIKE(openat, dir)
+OPEN_LIKE(openat64, dir)
+PASS_ON(int, __open_2, int)
+PASS_ON(int, __open64_2, int)
+PASS_ON(FILE *, fopen, const char *)
+PASS_ON(FILE *, fopen64, const char *)

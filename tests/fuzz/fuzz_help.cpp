@@ -1,34 +1,25 @@
-// The coverage-guided fuzz target (libFuzzer) over the help-file reader:
-// an input is a help file, opened as the viewer opens it (from a file of
-// its own), its contents and every page they name read. It checks that
-// nothing crashes, hangs or leaks past the sanitizers, and that what is
-// read stays within the bounds: entries, their depth, the size of a page.
+// The coverage-guided fuzz target (libFuzzer) over the help-file reader: an input is a help file, opened as the viewer
+// opens it (from a file of its own), its contents and every page they name read. It checks that nothing crashes, hangs
+// or leaks past the sanitizers, and that what is read stays within the bounds: entries, their depth, a page's size.
 
 #include "helpfile.h"
-
 #include <sys/mman.h>
 #include <unistd.h>
 
 using namespace zarnith;
 
-namespace {
-
-void check(bool holds, const char *property)
+static void check(bool holds, const char *property)
 {
     if (!holds)
         qFatal("property failed: %s", property);
 }
 
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const int fd = memfd_create("Zarnith.chm", MFD_CLOEXEC);
-    check(fd >= 0 && write(fd, data, size) == ssize_t(size), "the input written");
+    static const int fd = memfd_create("Zarnith.chm", MFD_CLOEXEC); // each input in its place
+    check(fd >= 0 && ftruncate(fd, 0) == 0 && pwrite(fd, data, size, 0) == ssize_t(size), "the input written");
     HelpFile file;
-    const bool opened = file.open(QStringLiteral("/proc/self/fd/%1").arg(fd));
-    close(fd);
-    if (!opened)
+    if (!file.open(QStringLiteral("/proc/self/fd/%1").arg(fd)))
         return 0;
     check(file.contents().size() <= HelpBounds::kMostContentsEntries, "entries within the bound");
     for (const ContentsEntry &entry : file.contents()) {
