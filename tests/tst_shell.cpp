@@ -359,10 +359,12 @@ private slots:
         for (const char *name : {"limit.html", "past.html"})
             page.setSource(helpTopicUrl(name));
         QCOMPARE(page.documentTitle() + u' ' + refused.join(u','), "At the limit past.html");
-        const auto picture = [&](const char *name) {
-            return page.loadResource(QTextDocument::ImageResource, helpTopicUrl(name)).value<QImage>().size();
+        const auto picture = [&](const QUrl &url) {
+            return page.loadResource(QTextDocument::ImageResource, url).value<QImage>().size();
         };
-        QCOMPARE(std::pair(picture("limit.png"), picture("past.png")), std::pair(QSize(2048, 2048), QSize(1, 1)));
+        QCOMPARE(std::pair(picture(helpTopicUrl("limit.png")), picture(helpTopicUrl("past.png"))),
+                 std::pair(QSize(2048, 2048), QSize(1, 1)));
+        QCOMPARE(picture(QUrl("file:///limit.png")), QSize(1, 1)); // outside the file, though it holds that path
         const auto contents = [](int depth, int entries) {
             const QByteArray entry = R"(<li><object type="text/sitemap"><param name="Name" value="T"></object>)";
             return parseContents(QByteArray("<ul>").repeated(depth) + entry.repeated(entries), QDeadlineTimer::Forever);
