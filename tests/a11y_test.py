@@ -3,8 +3,7 @@
 on, no speech server) as a person types, and both windows' names; then, in part, in German. a11y_test.py zarnith"""
 import contextlib, os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
-# keys pressed ("menu:Name" clicks the menu bar's menu of that name) | what Orca says then (each of the parts with
-# " … " between them) | names showing in the active window afterwards
+# keys pressed ("menu:Name" clicks the bar's menu Name) | what Orca then says (parts " … " between) | names then shown
 STEPS = """ | First fraction, numerator text. | First fraction, numerator; First fraction, denominator;
         Second fraction, numerator; Second fraction, denominator; Add (Ctrl+A); Subtract (Ctrl+S);
         Multiply (Ctrl+M); Divide (Ctrl+D); Clear (Esc); Decimal (Ctrl+F2); Result, whole number
@@ -36,7 +35,6 @@ STEPS = """ | First fraction, numerator text. | First fraction, numerator; First
     alt+Left | notification Zarnith.
     alt+Right | notification The nearest sixty-fourth.
     Escape | Decimals frame."""
-
 # The same, in part, with Zarnith in German (Orca itself stays English): the names and what is spoken.
 GERMAN = """ | Erster Bruch, Zähler text. | Erster Bruch, Zähler; Erster Bruch, Nenner;
         Zweiter Bruch, Zähler; Zweiter Bruch, Nenner; Addieren (Strg+A); Löschen (Esc); Dezimal (Strg+F2)
@@ -49,8 +47,7 @@ GERMAN = """ | Erster Bruch, Zähler text. | Erster Bruch, Zähler; Erster Bruch
         Kürzen (Strg+R); Nächstes Vierundsechzigstel: > 63/64"""
 
 tmp = tempfile.mkdtemp(prefix="zarnith-a11y-")
-log, output = os.path.join(tmp, "orca.log"), open(os.path.join(tmp, "output.txt"), "w")
-processes = []
+log, output, processes = os.path.join(tmp, "orca.log"), open(os.path.join(tmp, "output.txt"), "w"), []
 
 def start(*command, **options):  # in a session of its own, writing to output.txt unless told otherwise
     processes.append(subprocess.Popen(command, start_new_session=True, **dict(stdout=output, stderr=output) | options))
@@ -72,44 +69,35 @@ def active():  # what shows in zarnith's active window
     return [o for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zarnith" for w in app
             if w.getState().contains(pyatspi.STATE_ACTIVE) for o in showing(w)]
 
-# Orca 43 says "Add push button. Ctrl+A." and "notification 1 1/4." where Orca 48 says "Add button."
-# "Ctrl+A." and "notification" "1 1/4": compared with 48's role words, no full stops ending them.
-def normal(words):
-    return re.sub(r"\.(\s|$)", r"\1", words.replace("push button", "button"))
-
-# Each part of words (" … " between them) said; or, where a box just focused had its name set as its window opened,
-# Orca 48 may say the name alone ("Numerator."): then the box with the focus must be the text of that name.
+# Each part of words (" … " between them) said, compared in Orca 48's role words (43's "push button" is its "button")
+# without full stops ending them; or, where a box just focused had its name set as its window opened, Orca 48 may say
+# the name alone ("Numerator."): then the box with the focus must be the text of that name.
 def heard(words, said):
+    normal = lambda text: re.sub(r"\.(\s|$)", r"\1", text.replace("push button", "button"))
     name, role = normal(words).rpartition(" ")[::2]
     focus = lambda: [(o.getRoleName(), o.name) for o in active() if o.getState().contains(pyatspi.STATE_FOCUSED)]
     return (all(normal(part) in normal(" ".join(said)) for part in words.split(" … "))
             or role == "text" and name in map(normal, said) and focus() == [(role, name)])
 
-def centre(name):  # of the menu bar's menu of that name in the active window, as xdotool takes it
+def click(name):  # xdotool's words for a click on the menu bar's menu of that name in the active window
     menu = next(o for o in active() if o.getRoleName() in ("menu", "menu item") and o.name == name)
     box = menu.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return str(box.x + box.width // 2), str(box.y + box.height // 2)
-
-def check_names(names):
-    seen = [(o.getRoleName(), o.name + (f" ({o.description})" if o.description else "")) for o in active()]
-    missing = [name for name in re.split(r";\s*", names) if name and name not in [n for r, n in seen]]
-    unnamed = [r for r, n in seen if not n and r in ("image", "filler")]
-    if missing or len(unnamed) > 1:  # the window's client area is the one unnamed filler
-        sys.exit(f"FAIL: names missing: {missing}; unnamed: {unnamed}")
+    return ["mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"]
 
 def play(steps, **language):  # Zarnith started afresh, the steps pressed, Zarnith ended
-    app = start(os.path.abspath(sys.argv[1]), env={**os.environ, **language})
+    app = start(os.path.abspath(sys.argv[1]), env=os.environ | language)
     for step in re.split(r"\n    (?! )", steps):
         keys, words, names = (re.split(r"\s*\|\s*", step.strip()) + [""])[:3]
         before = len(spoken())
         for key in keys.split():
-            press = ["mousemove", *centre(key[5:]), "click", "1"] if key.startswith("menu:") else ["key", key]
-            subprocess.run(["xdotool", *press], check=True)
+            subprocess.run(["xdotool", *(click(key[5:]) if key.startswith("menu:") else ["key", key])], check=True)
             time.sleep(0.3)
         wait_for(f"after '{keys}' Orca did not say '{words}'", lambda: heard(words, spoken()[before:]))
-        check_names(names)
+        seen = [(o.getRoleName(), o.name + (f" ({o.description})" if o.description else "")) for o in active()]
+        missing = [name for name in re.split(r";\s*", names) if name and name not in [n for r, n in seen]]
+        if missing or len(unnamed := [r for r, n in seen if not n and r in ("image", "filler")]) > 1:
+            sys.exit(f"FAIL: names missing: {missing}; unnamed: {unnamed}")  # one: the window's client area
     os.killpg(app.pid, signal.SIGKILL)
-    app.wait()
     wait_for("Zarnith did not end", lambda: "zarnith" not in [a.name for a in pyatspi.Registry.getDesktop(0) if a])
 
 signal.signal(signal.SIGALRM, lambda *_: sys.exit("FAIL: timed out"))
@@ -121,12 +109,10 @@ try:
     start("openbox")
     bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-    # On a terminal Orca writes its log line by line; a thread copies it as it comes.
-    orca, orca_end = pty.openpty()
+    orca, orca_end = pty.openpty()  # on a terminal Orca writes its log line by line; a thread copies it
     threading.Thread(target=shutil.copyfileobj, daemon=True, args=(open(orca, "rb", 0), open(log, "wb", 0))).start()
-    start("orca", "--debug-file", os.ttyname(orca_end))
-    started = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")  # Orca 43 | Orca 48
-    wait_for("Orca did not start", lambda: started.search(open(log).read()))
+    start("orca", "--debug-file", os.ttyname(orca_end))  # which says it started: Orca 43 its registry, 48 its loop
+    wait_for("Orca did not start", lambda: re.search("ORCA: Starting (registry|Atspi main)", open(log).read()))
     import pyatspi
     play(STEPS)
     play(GERMAN, LANGUAGE="de", LANG="de_DE.UTF-8")

@@ -56,16 +56,15 @@ void typeInto(QWidget *box, QString text)
 
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName)
 {
-    // The pointer moves before each click: a menu may ignore a click no movement came before.
+    const auto clickAt = [](QWidget *w, QPoint at) { // a menu may ignore a click no movement came before
+        QTest::mouseMove(w, at);
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    };
     auto *menu = named<QMenu>(window, menuName);
-    const QPoint title = window->menuBar()->actionGeometry(menu->menuAction()).center();
-    QTest::mouseMove(window->menuBar(), title);
-    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, title);
+    clickAt(window->menuBar(), window->menuBar()->actionGeometry(menu->menuAction()).center());
     if (!QTest::qWaitForWindowExposed(menu))
         return false;
-    const QPoint entry = menu->actionGeometry(named<QAction>(window, entryName)).center();
-    QTest::mouseMove(menu, entry);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
+    clickAt(menu, menu->actionGeometry(named<QAction>(window, entryName)).center());
     return true;
 }
 

@@ -6,15 +6,11 @@ import itertools, os, pathlib, struct, sys, zlib
 
 BLOCK = 0x1000  # directory page length
 
-def cword(value):  # a directory number: 7 bits a byte, most significant first
-    out = bytes([value & 0x7F])
-    while value := value >> 7:
-        out = bytes([0x80 | (value & 0x7F)]) + out
-    return out
+def cword(value, high=0):  # a directory number: 7 bits a byte, most significant first
+    return (cword(value >> 7, 0x80) if value >> 7 else b"") + bytes([high | value & 0x7F])
 
 def entry(name, space, start, length):
-    name = name.encode()
-    return cword(len(name)) + name + cword(space) + cword(start) + cword(length)
+    return cword(len(name := name.encode())) + name + cword(space) + cword(start) + cword(length)
 
 def pmgl(body, free=None):  # a listing page of these entries, its free space counted unless given
     page = b"PMGL" + struct.pack("<IIii", BLOCK - 0x14 - len(body) if free is None else free, 0, -1, -1) + body
@@ -28,18 +24,15 @@ def system_record(title):  # version 3: the contents file, the first page, the t
     return struct.pack("<I", 3) + b"".join(struct.pack("<HH", code, len(text)) + text for code, text in texts)
 
 def chm(objects, compressed=(), block_len=BLOCK, pages=None, root=-1, head=0):
-    """objects: name -> bytes, uncompressed; compressed: names in the compressed section; pages: directory pages
-    instead of one listing every object."""
+    """objects: name -> bytes, uncompressed; compressed: names in the compressed section; pages: instead of one."""
     starts = itertools.accumulate(map(len, objects.values()), initial=0)
     listing = [entry(name, 0, start, len(c)) for (name, c), start in zip(objects.items(), starts)]
-    listing += [entry(name, 1, 0, 0x2000) for name in compressed]
     data = b"".join(objects.values())
-    pages = pages or [pmgl(b"".join(listing))]
-    directory = b"ITSP" + struct.pack("<iiiIiiiiiIiI", 1, 0x54, 10, block_len, 2, 1, root, head, -1, len(pages), -1, 0x409)
-    directory = directory.ljust(0x54, b"\0") + b"".join(pages)
+    pages = pages or [pmgl(b"".join(listing + [entry(name, 1, 0, 0x2000) for name in compressed]))]
+    directory = struct.pack("<4s3iI5iIiI32x", b"ITSP", 1, 0x54, 10, block_len, 2, 1, root, head, -1, len(pages), -1,
+                            0x409) + b"".join(pages)
     data_offset = 0x60 + 0x18 + len(directory)  # after the header, its section 0 and the directory
-    header = b"ITSF" + struct.pack("<iiiII", 3, 0x60, 1, 0, 0x409) + bytes(32)
-    header += struct.pack("<QQQQQ", 0x60, 0x18, 0x60 + 0x18, len(directory), data_offset)
+    header = struct.pack("<4s5I32x5Q", b"ITSF", 3, 0x60, 1, 0, 0x409, 0x60, 0x18, 0x78, len(directory), data_offset)
     return header + struct.pack("<IIQII", 0x1FE, 0, data_offset + len(data), 0, 0) + directory + data
 
 def sitemap(entries, depth=1):
@@ -61,8 +54,7 @@ def helpfile(title, body, contents=(("Start", "index.html"),), extra=None, head=
     return chm({"/#SYSTEM": system_record(title), "/contents.hhc": sitemap(contents),
                 "/index.html": page(title, body, head)} | (extra or {}), **options)
 
-def lzx_case(reset=2, window=2, per_reset=1, block=0x8000):
-    """A file whose first page lies in the compressed section, with its control data and reset table."""
+def lzx_case(reset=2, window=2, per_reset=1, block=0x8000):  # its first page compressed, with the section's tables
     content, storage = os.urandom(0x3000), "::DataSpace/Storage/MSCompressed/"
     return chm({"/#SYSTEM": system_record("Compressed"), "/contents.hhc": sitemap([("Start", "index.html")]),
                 storage + "ControlData": struct.pack("<I4sIIIII", 6, b"LZXC", 2, reset, window, per_reset, 0),
@@ -83,11 +75,10 @@ def cases(root):
              ("http", "http://www.example.org/"), ("https", "https://www.example.org/"),
              ("mailto", "mailto:someone@example.org"), ("next page", "second.html"), ("large page", "big.html")]
     def big(megabytes):
-        return b"<html><body>" + b"<p>many words in a paragraph</p>" * (megabytes * 1024 * 1024 // 32) + b"</body></html>"
-    yield "contents to local files", helpfile(
-        "Contents that point outside", "", contents=[("Passwords", "file:///etc/passwd"),
-                                                     ("Secret", f"file://{root}/contents to local files/secret.html"),
-                                                     ("Zero", "/dev/zero")])
+        return b"<html><body>" + b"<p>many words in a paragraph</p>" * 32768 * megabytes + b"</body></html>"
+    yield "contents to local files", helpfile("Contents that point outside", "", contents=[
+        ("Passwords", "file:///etc/passwd"), ("Secret", f"file://{root}/contents to local files/secret.html"),
+        ("Zero", "/dev/zero")])
     yield "pictures of the zero device", helpfile(
         "A picture of /dev/zero", '<img src="file:///dev/zero"><img src="/dev/zero"><img src="../../dev/zero">')
     yield "style sheets importing the zero device", helpfile(
@@ -104,10 +95,7 @@ def cases(root):
         extra={"/second.html": page("Second", "<p>The second page</p>"), "/big.html": big(1)})
     yield "contents nested 100,000 deep", helpfile(
         "Deep", "", extra={"/contents.hhc": sitemap([("Deep", "index.html")], depth=100_000)})
-    million = ('<li><object type="text/sitemap"><param name="Name" value="Topic"><param name="Local" value="index.html">'
-               "</object>") * 1_000_000
-    yield "1,000,000 contents entries", helpfile("Many", "", extra={
-        "/contents.hhc": f"<html><body><ul>{million}</ul></body></html>".encode()})
+    yield "1,000,000 contents entries", helpfile("Many", "", contents=[("Topic", "index.html")] * 1_000_000)
     yield "a 60 MB first page", helpfile("Big", "", extra={"/index.html": big(60)})
     yield "chm_open dividing by a zero window", lzx_case(window=0)
     yield "decompressor dividing by a zero block length", lzx_case(block=0)
@@ -119,21 +107,19 @@ def cases(root):
     yield "directory page pointing to itself", helpfile(  # every name sorts after "/", on this page
         "Loop", "", pages=[pmgi(cword(1) + b"/" + cword(0)), pmgl(entry("/#SYSTEM", 0, 0, 10))], root=0, head=1)
     def sized(title, size):  # a page of exactly `size` bytes
-        whole = page(title, "")
-        return whole[:-14] + b" " * (size - len(whole)) + whole[-14:]
+        return page(title, " " * (size - len(page(title, ""))))
     yield "bounds at their limits", helpfile("Limits", "", extra={
         "/limit.html": sized("At the limit", 512 * 1024), "/past.html": sized("Past the limit", 512 * 1024 + 1),
         "/limit.png": png(2048, 2048), "/past.png": png(2048, 2049)})
     yield "directory entry running past its page", helpfile(
         "Past the end", "", pages=[filled_page(cword(0x1FF) + b"/")])  # a name of 511 bytes, 1 of them on the page
 
-out = sys.argv[1]
+out = pathlib.Path(sys.argv[1])
+# Beside each file, what it points at: read, they would show or report it.
+outside = {"picture.png": png(8, 8), "secret.html": page("Secret", "<p>Read from outside the help file</p>")}
 for name, data in cases(os.path.abspath(out)):
-    folder = pathlib.Path(out, name)
-    folder.mkdir(parents=True, exist_ok=True)
-    # What a hostile file points at: read, they would show or report it.
-    for file, content in (("Zarnith.chm", data), ("picture.png", png(8, 8)),
-                          ("secret.html", page("Secret", "<p>Read from outside the help file</p>"))):
-        (folder / file).write_bytes(content)
-os.makedirs(os.path.join(out, "a pipe named Zarnith.chm"))
-os.mkfifo(os.path.join(out, "a pipe named Zarnith.chm", "Zarnith.chm"))
+    (out / name).mkdir(parents=True, exist_ok=True)
+    for file, content in ({"Zarnith.chm": data} | outside).items():
+        (out / name / file).write_bytes(content)
+(out / "a pipe named Zarnith.chm").mkdir()
+os.mkfifo(out / "a pipe named Zarnith.chm" / "Zarnith.chm")

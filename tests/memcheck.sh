@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# The given test's session of the windows under valgrind's memcheck: fails
-# on memory lost for good, or misused, wherever the report's stack passes
-# through the project's own sources (chmlib's included), with no exception.
-# The test leaves out its time limits under valgrind.
+# The given test's session of the windows (its time limits left out) under valgrind's memcheck: fails on memory lost
+# for good, or misused, wherever the report's stack passes through the project's own sources (chmlib's included).
 set -euo pipefail
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+log="$1.memcheck.log" # beside the test, kept for a look after a failure
 QT_QPA_PLATFORM=offscreen ZARNITH_UNDER_VALGRIND=1 valgrind --leak-check=full --show-leak-kinds=definite \
     --num-callers=40 --log-file="$log" "$1" >/dev/null
 grep -E 'definitely lost:|ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== *//'
 # The project's source files, as valgrind names a frame's file: "(lzx.c:512)".
-ours=$(cd "$(dirname "$0")/.." && find . -path './build*' -prune -o -name '*.[ch]' -printf '%f\n' -o -name '*.cpp' -printf '%f\n' \
+ours=$(cd "$(dirname "$0")/.." && find . -path './build*' -prune -o -regex '.*\.\(cpp\|[ch]\)' -printf '%f\n' \
     | sort -u | paste -sd'|' | sed 's/\./\\./g')
 [ -n "$ours" ] || { echo "memcheck: no source files found beside the tests"; exit 1; }
 # Each valgrind record is a block of lines up to the next blank one.

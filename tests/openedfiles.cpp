@@ -1,5 +1,4 @@
 #include "openedfiles.h"
-
 #include <cstdarg>
 #include <cstdio>
 #include <dlfcn.h>
@@ -40,17 +39,14 @@ QStringList zarnith::test::stopRecordingOpenedFiles()
         va_end(args);                                                                                                  \
         return reinterpret_cast<decltype(&name)>(noted(path, #name))(__VA_OPT__(__VA_ARGS__, ) path, flags, mode);     \
     }
-#define PASS_ON(type, name, last)                                                                                      \
+#define PASS_ON(name, type, last)                                                                                      \
     extern "C" type name(const char *path, last second)                                                                \
     {                                                                                                                  \
         return reinterpret_cast<decltype(&name)>(noted(path, #name))(path, second);                                    \
     }
-
-OPEN_LIKE(open)
-OPEN_LIKE(open64)
-OPEN_LIKE(openat, dir)
-OPEN_LIKE(openat64, dir)
-PASS_ON(int, __open_2, int)
-PASS_ON(int, __open64_2, int)
-PASS_ON(FILE *, fopen, const char *)
-PASS_ON(FILE *, fopen64, const char *)
+#define AND_64(wrap, name, ...) wrap(name __VA_OPT__(, ) __VA_ARGS__) wrap(name##64 __VA_OPT__(, ) __VA_ARGS__)
+AND_64(OPEN_LIKE, open)
+AND_64(OPEN_LIKE, openat, dir)
+PASS_ON(__open_2, int, int)
+PASS_ON(__open64_2, int, int)
+AND_64(PASS_ON, fopen, FILE *, const char *)

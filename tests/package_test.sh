@@ -6,8 +6,7 @@ deb=$(realpath "$1")
 fail() { echo "package test: $*" >&2; exit 1; }
 lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'root privileges' | tee /tmp/zarnith-lintian.txt || true
 grep -q '^E:' /tmp/zarnith-lintian.txt && fail "lintian reports errors"
-# A run cut short may have left the package installed.
-dpkg -s zarnith 2>/dev/null | grep -q '^Status: install ok installed' && dpkg -r zarnith >/dev/null
+! dpkg -s zarnith >/dev/null 2>&1 || dpkg -r zarnith >/dev/null # a run cut short may have left it installed
 dpkg -i "$deb" >/dev/null
 trap 'dpkg -r zarnith >/dev/null 2>&1 || true' EXIT
 installed=$(dpkg -L zarnith)
@@ -24,16 +23,10 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ -f "/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "Icon names no installed icon"
 grep -q '<launchable type="desktop-id">org.example.zarnith.desktop</launchable>' "$metainfo" || fail "metainfo launches no entry"
 # Started as the desktop entry starts it: still running two seconds later.
-(cd "$(entry Path)" && QT_QPA_PLATFORM=offscreen exec $(entry Exec)) &
-pid=$!
-sleep 2
-kill -0 "$pid" 2>/dev/null || fail "the installed program did not keep running"
-kill -TERM "$pid"
-wait "$pid" 2>/dev/null || true
-dpkg -r zarnith >/dev/null
-trap - EXIT
-while read -r f; do
-    [ -f "$f" ] && fail "left behind: $f"
-done <<<"$installed"
+(cd "$(entry Path)" && QT_QPA_PLATFORM=offscreen exec $(entry Exec)) & pid=$!
+sleep 2 && kill -0 "$pid" 2>/dev/null || fail "the installed program did not keep running"
+kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+dpkg -r zarnith >/dev/null # the trap's removal then finds nothing left to remove
+while read -r f; do [ ! -f "$f" ] || fail "left behind: $f"; done <<<"$installed"
 [ ! -d /usr/share/zarnith ] || fail "left behind: /usr/share/zarnith"
 echo "package test: installed, checked, started and removed zarnith $(dpkg-deb -f "$deb" Version) cleanly"

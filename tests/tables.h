@@ -10,9 +10,7 @@
 
 namespace zarnith::test {
 
-// In a _data function: one row per line of `table` ("#" lines and blank
-// ones left out), named by the line, in the column "line"; once for each
-// prefix, written before the line.
+// In a _data function: a row "line" per line of `table` (not "#" or blank ones), once per prefix.
 inline void addCases(const char *table, const QStringList &prefixes = {QString()})
 {
     QTest::addColumn<QString>("line");
@@ -35,8 +33,7 @@ inline QStringList columns(const QString &line, int count)
     return parts;
 }
 
-// A result as a table writes it: its value through `text`, or its error,
-// "mismatch", "division by zero" or "overflow".
+// A result as a table writes it: its value through `text`, or its error.
 template <class T, class Text>
 QString outcome(const Result<T> &result, Text text)
 {

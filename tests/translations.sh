@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The translations in $1/translations match the program's texts: lupdate
-# finds nothing new and nothing gone (a copy is updated, not the sources),
-# and no translation is left unfinished.
+# The translations in $1/translations match the program's texts (lupdate, run on a copy, finds nothing new or
+# gone) and none is left unfinished.
 set -euo pipefail
 cd "$1"
 copy=$(mktemp -d)

@@ -1,8 +1,6 @@
-// The coverage-guided fuzz target (libFuzzer). An input is a command byte and four texts for the Decimals window's
-// boxes. It checks properties, not only that nothing crashes: for each text, the numeric-text test, the parser and the
-// conversion agree, and what they accept writes back to its value; then the command runs through the real window,
-// which shows a nearest sixty-fourth from its table and numbers where numbers are due.
-
+// libFuzzer: an input is a command byte and four texts for the Decimals window's boxes. For each text the numeric-text
+// test, the parser and the conversion agree, and what they accept writes back to its value; the command runs through
+// the real window, which shows a nearest sixty-fourth from its table and numbers where numbers are due.
 #include "boxedit.h"
 #include "formkit.h"
 #include "frmfract.h"
@@ -17,11 +15,7 @@
 
 using namespace zarnith;
 
-static void check(bool holds, const char *property, const QString &input)
-{
-    if (!holds)
-        qFatal("property failed: %s [%s]", property, qPrintable(input));
-}
+#define CHECK(holds, property) ((holds) ? void() : qFatal("property failed: %s", property)) // libFuzzer shows the input
 
 static void parse(const QString &text)
 {
@@ -30,46 +24,39 @@ static void parse(const QString &text)
         const auto read = [&](const QString &t) { return test::outcome(textToDouble(t, locale), number); };
         const ParsedNumber parsed = parseNumber(text, locale);
         const double value = parsed.value, size = std::fabs(value);
-        check(isNumericText(text, locale) == parsed.isNumeric(), "test and parser agree", text);
+        CHECK(isNumericText(text, locale) == parsed.isNumeric(), "test and parser agree");
         const QString expected[] = {number(value), "mismatch", "overflow"}; // by status: Ok, NotNumeric, OutOfRange
-        check(read(text) == expected[int(parsed.status)], "the conversion agrees", text);
+        CHECK(read(text) == expected[int(parsed.status)], "the conversion agrees");
         if (parsed.status != ParsedNumber::Status::Ok)
             continue;
-        check(withinSingleRange(value) || size > FLT_MAX, "float range", text);
-        // The largest doubles round, at 15 digits, past the double range.
-        const QString back = read(doubleToText(value, locale));
-        check(size > 1.797693134862315e308 ? back == "overflow" : std::fabs(back.toDouble() - value) <= size * 5.1e-15,
-              "written back", text);
+        CHECK(withinSingleRange(value) || size > FLT_MAX, "float range");
+        const QString back = read(doubleToText(value, locale)); // at 15 digits the largest round past the range
+        CHECK(size > 1.797693134862315e308 ? back == "overflow" : std::fabs(back.toDouble() - value) <= size * 5.1e-15,
+              "written back");
     }
 }
 
 static void decimals(int command, const QStringList &texts)
 {
-    static auto *window = new FrmFract(*new Module1);
+    static const FrmFractUi &ui = (new FrmFract(*new Module1))->ui(); // the window, for the whole run
     static QSet<QString> approxTexts = {QString()};
     for (int k = 0; approxTexts.size() < 66; ++k)
         approxTexts << nearestSixtyFourth(k / 64.0 + (k == 64));
     static int messages = 0;
     setMessageSink([](QWidget *, const QString &) { ++messages; });
-    const FrmFractUi &ui = window->ui();
     for (int i = 0; auto *box : {ui.txtWholeNum, ui.txtNumerator, ui.txtDenominator, ui.txtDecimal})
         box->setProgramText(texts[i++]);
     const int before = messages;
     QList{ui.cmdResult0, ui.cmdResult1, ui.cmdReduce, ui.cmdClear}[command]->click();
-    const QString what = texts.join(u'|'), decimal = ui.txtDecimal->text();
-    check(approxTexts.contains(ui.Label2->text()), "a nearest sixty-fourth from its table", what);
+    CHECK(approxTexts.contains(ui.Label2->text()), "a nearest sixty-fourth from its table");
     const auto isNumber = [](const QString &t) { return parseNumber(t).status == ParsedNumber::Status::Ok; };
-    if (messages != before)
-        return;
-    check(command != 0 || decimal.isEmpty() || decimal == texts[3] || isNumber(decimal)
-              || decimal == QLocale().decimalPoint(),
-          "a decimal", what);
-    check(command != 1 || !isNumber(texts[3])
-              || (std::fmod(1e7, ui.txtDenominator->text().toDouble()) == 0 && isNumber(ui.txtWholeNum->text())),
-          "the denominator divides ten million", what);
-    check(command != 2 || (isNumber(ui.txtNumerator->text()) && *textToDouble(ui.txtDenominator->text()) >= 0),
-          "a fraction", what);
-    check(command != 3 || ui.txtNumerator->text() == "0", "Clear shows 0", what);
+    const QString decimal = ui.txtDecimal->text(), numerator = ui.txtNumerator->text(), den = ui.txtDenominator->text();
+    const bool holds[] = {
+        decimal.isEmpty() || decimal == texts[3] || isNumber(decimal) || decimal == QLocale().decimalPoint(),
+        !isNumber(texts[3]) || (std::fmod(1e7, den.toDouble()) == 0 && isNumber(ui.txtWholeNum->text())),
+        isNumber(numerator) && isNumber(den) && *textToDouble(den) >= 0, numerator == "0"};
+    const char *properties[] = {"a decimal", "the denominator divides ten million", "a fraction", "Clear shows 0"};
+    CHECK(messages != before || holds[command], properties[command]); // by command, unless a message refused its input
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

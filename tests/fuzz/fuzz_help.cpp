@@ -1,34 +1,29 @@
 // The coverage-guided fuzz target (libFuzzer) over the help-file reader: an input is a help file, opened as the viewer
 // opens it (from a file of its own), its contents and every page they name read. It checks that nothing crashes, hangs
 // or leaks past the sanitizers, and that what is read stays within the bounds: entries, their depth, a page's size.
-
 #include "helpfile.h"
 #include <sys/mman.h>
 #include <unistd.h>
 
 using namespace zarnith;
 
-static void check(bool holds, const char *property)
-{
-    if (!holds)
-        qFatal("property failed: %s", property);
-}
+#define CHECK(holds, property) ((holds) ? void() : qFatal("property failed: %s", property)) // libFuzzer shows the input
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const int fd = memfd_create("Zarnith.chm", MFD_CLOEXEC); // each input in its place
-    check(fd >= 0 && ftruncate(fd, 0) == 0 && pwrite(fd, data, size, 0) == ssize_t(size), "the input written");
+    CHECK(fd >= 0 && ftruncate(fd, 0) == 0 && pwrite(fd, data, size, 0) == ssize_t(size), "the input written");
     HelpFile file;
     if (!file.open(QStringLiteral("/proc/self/fd/%1").arg(fd)))
         return 0;
-    check(file.contents().size() <= HelpBounds::kMostContentsEntries, "entries within the bound");
+    CHECK(file.contents().size() <= HelpBounds::kMostContentsEntries, "entries within the bound");
     for (const ContentsEntry &entry : file.contents()) {
-        check(entry.depth >= 0 && entry.depth < HelpBounds::kDeepestContents, "depth within the bound");
+        CHECK(entry.depth >= 0 && entry.depth < HelpBounds::kDeepestContents, "depth within the bound");
         file.startReading();
-        check(file.read(entry.local.section(u'#', 0, 0), HelpBounds::kLargestPage).size() <= HelpBounds::kLargestPage,
+        CHECK(file.read(entry.local.section(u'#', 0, 0), HelpBounds::kLargestPage).size() <= HelpBounds::kLargestPage,
               "a page within the bound");
     }
     file.startReading();
-    check(!file.read(file.defaultTopic(), HelpBounds::kLargestPage).isEmpty(), "an opened file shows its first page");
+    CHECK(!file.read(file.defaultTopic(), HelpBounds::kLargestPage).isEmpty(), "an opened file shows its first page");
     return 0;
 }
