@@ -75,8 +75,11 @@ QStringList faults(QWidget *window, bool keys = true)
         auto *label = qobject_cast<QLabel *>(w);
         QImage painted = label ? label->grab().toImage() : QImage(), blank = painted;
         blank.fill(painted.isNull() ? 0 : painted.pixel(0, 0));
-        if (w->isVisible()
-            && ((w->objectName().isEmpty() && !qobject_cast<QMenuBar *>(w) && !qobject_cast<QToolBar *>(w->parent()))
+        // Qt's own parts left out: the menu bar, a tool bar's buttons, what stands in its "qt_" containers.
+        const bool qts = qobject_cast<QMenuBar *>(w) || qobject_cast<QToolBar *>(w->parent())
+            || w->parentWidget()->objectName().startsWith("qt_");
+        if (w->isVisible() && !qts
+            && (w->objectName().isEmpty()
                 || (w->focusPolicy() != Qt::NoFocus && face->text(QAccessible::Name).isEmpty())
                 || (qobject_cast<LineWidget *>(w)
                     && (!face->state().invisible || w->parentWidget()->childAt(w->geometry().center()) == w))
