@@ -13,10 +13,8 @@ using namespace zarnith;
 using namespace zarnith::test;
 
 namespace {
-// rule [de|ar]: each case "argument(s) = what it gives, or the error it
-// stops with", cases apart by ";": "de" runs the rule in German (decimal
-// comma), "ar" in Arabic (its own digits); "_" is the empty text. A mixed
-// number is written "whole numerator/denominator".
+// rule [de|ar]: cases "argument(s) = what it gives, or the error it stops with" apart by ";", in German (decimal
+// comma) or Arabic (its own digits) where named; "_" is the empty text; a mixed number "whole numerator/denominator".
 const char *const kRules = R"(
     read: +3 = 3; .5 = 0.5; 5. = 5; 2.5E-02 = 0.025; 1e-400 = 0; -1e400 = overflow; "" = mismatch; 12a = mismatch
     read: - = mismatch; 1.2.3 = mismatch; 1,000 = mismatch; 1e = mismatch; e5 = mismatch; inf = mismatch

@@ -62,9 +62,8 @@ QStringList texts(QWidget *window)
 
 const auto accessKey = [](const QString &caption) { return caption.section(u'&', 1).left(1).toLower(); };
 
-// What shows a caption cut, or (`keys`) access keys that clash: one line each. A wrapping caption
-// keeps half the style's button margin from the frame, as it is drawn. (In English, File and
-// Functions share F, as designed.)
+// What shows a caption cut (a wrapping one keeps half the style's button margin, as drawn), or (`keys`) access
+// keys that clash (in English File and Functions share F, as designed): one line each.
 QStringList faults(QWidget *window, bool keys = true)
 {
     QStringList found;
