@@ -57,7 +57,12 @@ Step<std::optional<double>> fractionToDecimal(WorkingValues values, double whole
     if (!wholeParts)
         return {values, wholeParts.error()};
     values.sngWholeParts = std::floor(*wholeParts);
-    values.dblDecimal = (values.sngWholeParts + n) / d;
+    // A denominator below the 32-bit float range can carry the quotient past
+    // the double range: that is the arithmetic failing, refused as too large.
+    const Result<double> decimal = finite((values.sngWholeParts + n) / d);
+    if (!decimal)
+        return {values, decimal.error()};
+    values.dblDecimal = *decimal;
     values.strApprox = nearestSixtyFourth(values.dblDecimal);
     return {values, std::optional<double>(values.dblDecimal)};
 }

@@ -39,6 +39,7 @@ const char *const kScenarios = R"(
     0 1e39/1 * F→D                  | * */* _            | _ | COME ON NOW... Keep those numbers small please.
     0 1e400/1 * F→D                 | * */* _            | _ | COME ON NOW... Keep those numbers small please.
     1e9 1/1e30 * F→D                | * */* _            | _ | COME ON NOW... Keep those numbers small please.
+    0 3/2e-320 * F→D                | * */* _            | _ | COME ON NOW... Keep those numbers small please.
     _ _/4 * F→D                     | _ _/4 _            | _
     * */* 0.5 D→F                   | 0 1/2 0.5          | 1/2
     * */* 0.35 D→F                  | 0 7/20 *           | 11/32
