@@ -1,6 +1,7 @@
 // Zarnith in each of its languages, window by window (also at a scale factor of 2): every text translated,
 // the access keys unique, every text whole, commands run; what holds in every window.
 
+#include "answerlabel.h"
 #include "form1.h"
 #include "formkit.h"
 #include "frmabout.h"
@@ -84,6 +85,21 @@ QStringList faults(QWidget *window, bool keys = true)
                     && (!face->state().invisible || w->parentWidget()->childAt(w->geometry().center()) == w))
                 || (label && (!label->text().isEmpty() || !label->pixmap().isNull()) && painted == blank)))
             found << "unnamed, read or unpainted: " + QString(w->metaObject()->className()) + u' ' + w->objectName();
+        // Controls stand apart, inside their parent; lines, pictures and a frame without a caption (a rule) lie
+        // under them, the answer's frame goes round its answer.
+        const auto apart = [](QWidget *x) {
+            auto *picture = qobject_cast<QLabel *>(x);
+            return x->isVisible() && !qobject_cast<AnswerLabel *>(x) && !qobject_cast<LineWidget *>(x)
+                && !(picture && !picture->pixmap().isNull())
+                && !(qobject_cast<QGroupBox *>(x) && static_cast<QGroupBox *>(x)->title().isEmpty());
+        };
+        for (QWidget *v : window->findChildren<QWidget *>()) {
+            if (w < v && apart(w) && apart(v) && w->parentWidget() == v->parentWidget()
+                && w->geometry().intersects(v->geometry()))
+                found << "overlap: " + w->objectName() + u' ' + v->objectName();
+        }
+        if (apart(w) && !w->isWindow() && !w->parentWidget()->rect().contains(w->geometry()))
+            found << "outside: " + w->objectName();
     }
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
         const QString caption = QString(button->text()).remove(u'&');
@@ -99,7 +115,21 @@ QStringList faults(QWidget *window, bool keys = true)
         bool fits = room.contains(QRect(room.topLeft(), drawn.size()));
         for (const QString &word : caption.split(u' '))
             fits = fits && button->fontMetrics().horizontalAdvance(word) <= room.width();
-        if (!fits)
+        // The caption or the picture is painted, the caption on as many lines as it needs.
+        const QImage look = button->grab().toImage();
+        const QString text = button->text();
+        const QIcon icon = button->icon();
+        button->setText(QString());
+        button->setIcon(QIcon());
+        const QImage bare = button->grab().toImage();
+        button->setText(text);
+        button->setIcon(icon);
+        int first = look.height(), last = -1;
+        for (int y = 0; y < look.height(); ++y) {
+            if (look.copy(0, y, look.width(), 1) != bare.copy(0, y, look.width(), 1))
+                first = qMin(first, y), last = y;
+        }
+        if (!fits || last - first < (text.isEmpty() ? 0 : drawn.height() - button->fontMetrics().height()))
             found << "cut: " + button->objectName() + " " + caption;
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {
@@ -109,7 +139,15 @@ QStringList faults(QWidget *window, bool keys = true)
             found << "cut: " + label->objectName() + " " + label->text();
     }
     for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
-        if (frame->fontMetrics().horizontalAdvance(frame->title()) + 12 > frame->width())
+        // The etched border runs through the caption's middle, and the caption is painted over it.
+        const QImage look = frame->grab().toImage();
+        const int middle = frame->fontMetrics().height() / 2, width = frame->fontMetrics().horizontalAdvance(frame->title());
+        const QImage caption = look.copy(8, 0, width, 2 * middle);
+        QImage blank = caption;
+        blank.fill(look.pixel(2, 1));
+        if (!frame->title().isEmpty()
+            && (width + 12 > frame->width() || caption == blank || look.pixel(2, middle) == look.pixel(2, 1)
+                || look.pixel(2, middle - 2) != look.pixel(2, 1)))
             found << "cut: " + frame->objectName() + " " + frame->title();
     }
     // One row of menus; their keys and the buttons' keys apart (Alt reaches them all), and each menu's entries'.
