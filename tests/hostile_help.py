@@ -19,9 +19,9 @@ def pmgl(body, free=None):  # a listing page of these entries, its free space co
 def pmgi(body):
     return (b"PMGI" + struct.pack("<I", BLOCK - 8 - len(body)) + body).ljust(BLOCK, b"\0")
 
-def system_record(title):  # version 3: the contents file, the first page, the title
-    texts = ((0, b"contents.hhc\0"), (2, b"index.html\0"), (3, title.encode() + b"\0"))
-    return struct.pack("<I", 3) + b"".join(struct.pack("<HH", code, len(text)) + text for code, text in texts)
+def system_record(title, past=0):  # version 3: the contents file, the first page, the title (its length `past` over)
+    texts = ((0, b"contents.hhc\0", 0), (2, b"index.html\0", 0), (3, title.encode() + b"\0", past))
+    return struct.pack("<I", 3) + b"".join(struct.pack("<HH", code, len(text) + p) + text for code, text, p in texts)
 
 def chm(objects, compressed=(), block_len=BLOCK, pages=None, root=-1, head=0):
     """objects: name -> bytes, uncompressed; compressed: names in the compressed section; pages: instead of one."""
@@ -111,6 +111,7 @@ def cases(root):
     yield "bounds at their limits", helpfile("Limits", "", extra={
         "/limit.html": sized("At the limit", 512 * 1024), "/past.html": sized("Past the limit", 512 * 1024 + 1),
         "/limit.png": png(2048, 2048), "/past.png": png(2048, 2049)})
+    yield "a title running past its record", helpfile("", "", extra={"/#SYSTEM": system_record("Past", past=1)})
     yield "directory entry running past its page", helpfile(
         "Past the end", "", pages=[filled_page(cword(0x1FF) + b"/")])  # a name of 511 bytes, 1 of them on the page
 

@@ -22,7 +22,7 @@ const char *const kRules = R"(
     read de: 2,5e3 = 2500; 1.5 = mismatch
     read ar: ٤٢٫٥ = 42.5
     whole: 1e3 = 1000; 2.0 = 2; 1.5 = mismatch; x = mismatch
-    single: 3.40282351e38 = 3.40282351e38; -3.4028236e38 = overflow
+    single: 3.4028235677973362e38 = 3.4028235677973362e38; -3.4028235677973366e38 = overflow
     round: 2.5 = 2; -2.5 = -2; 2.5001 = 3; 2147483647.5 = overflow; -2147483648.5 = -2147483648; nan = overflow
     div: -7 2 = -3; 7.5 2.5 = 4; 1 0.5 = division by zero; -2147483648 -1 = overflow
     mod: -7 2 = -1; 7 -2 = 1; -2147483648 -1 = 0

@@ -225,19 +225,36 @@ private slots:
         for (int at = 0; at < text->characterCount() && lines < 10000; at = to, ++lines)
             read += text->textAtOffset(at, QAccessible::LineBoundary, &from, &to);
         QVERIFY(read == ui.page->toPlainText() && lines > ui.page->document()->blockCount());
-        text->setSelection(0, 0, 5);
+        // The caret, the selection, one run of attributes and where the page draws a character, as a reader sees
+        // them: at the page's bounds and one past them.
+        const int count = text->characterCount();
+        const auto after = [&](auto &&step) {
+            step();
+            text->selection(0, &from, &to);
+            return QString("%1 %2-%3 %4 ").arg(text->cursorPosition()).arg(from).arg(to).arg(text->selectionCount())
+                + ui.page->textCursor().selectedText();
+        };
         const QRect box = text->characterRect(7);
         const int at = text->offsetAtPoint(box.topLeft() + QPoint(1, box.height() / 2)); // where the page draws it
-        QCOMPARE(QString("%1 %2 ").arg(text->cursorPosition()).arg(at) + ui.page->textCursor().selectedText(),
-                 "5 7 " + text->text(0, 5));
+        const QStringList reads = {after([&] { text->setCursorPosition(3); }), after([&] { text->addSelection(0, 5); }),
+                                   after([&] { text->removeSelection(0); }), after([&] { text->scrollToSubstring(-4, 0); }),
+                                   after([&] { text->setSelection(0, count - 2, count); }),
+                                   QString("%1 %2-%3").arg(at).arg(text->attributes(9, &from, &to).size() + from).arg(to)};
+        QCOMPARE(reads, QStringList({"3 0-0 0 ", "5 0-5 1 " + text->text(0, 5), "5 0-0 0 ", "0 0-0 0 ",
+                                     QString("%1 %2-%1 1 ").arg(count).arg(count - 2) + text->text(count - 2, count),
+                                     QString("7 0-%1").arg(count)}));
+        QVERIFY(count == ui.page->toPlainText().size() && text->characterRect(-1) == text->characterRect(0)
+                && text->characterRect(count + 9) == text->characterRect(count));
         m_app->endProgram();
         QVERIFY(!shown->isVisible()); // the viewer goes with the program
     }
     // Every bound of the help reader holds at its limit and refuses one past it; the read time spent, pages still read.
     void bounds()
     {
-        HelpFile file;
-        QVERIFY(file.open(m_crafted.filePath("bounds at their limits/Zarnith.chm")));
+        HelpFile file, past;
+        QVERIFY(file.open(m_crafted.filePath("bounds at their limits/Zarnith.chm"))
+                && past.open(m_crafted.filePath("a title running past its record/Zarnith.chm")));
+        QCOMPARE(file.title() + past.title(), "Limits");
         HelpPage page;
         page.setFile(&file);
         QSignalSpy refused(&page, &HelpPage::pageRefused);
