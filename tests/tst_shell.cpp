@@ -244,6 +244,7 @@ private slots:
                                      QString("%1 %2-%1 1 ").arg(count).arg(count - 2) + text->text(count - 2, count),
                                      QString("7 0-%1").arg(count)}));
         QVERIFY(count == ui.page->toPlainText().size() && text->characterRect(-1) == text->characterRect(0)
+                && text->characterRect(0) != text->characterRect(1)
                 && text->characterRect(count + 9) == text->characterRect(count));
         m_app->endProgram();
         QVERIFY(!shown->isVisible()); // the viewer goes with the program
