@@ -129,7 +129,9 @@ QStringList faults(QWidget *window, bool keys = true)
             if (look.copy(0, y, look.width(), 1) != bare.copy(0, y, look.width(), 1))
                 first = qMin(first, y), last = y;
         }
-        if (!fits || (last - first) / look.devicePixelRatio() < (text.isEmpty() ? 0 : drawn.height() - button->fontMetrics().height()))
+        if (!fits
+            || (last - first) / look.devicePixelRatio()
+                < (text.isEmpty() ? 0 : drawn.height() - button->fontMetrics().height()))
             found << "cut: " + button->objectName() + " " + caption;
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {
@@ -141,7 +143,8 @@ QStringList faults(QWidget *window, bool keys = true)
     for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
         // The etched border runs through the caption's middle, and the caption is painted over it.
         const QImage look = frame->grab().toImage().scaled(frame->size()); // a pixel a point
-        const int middle = frame->fontMetrics().height() / 2, width = frame->fontMetrics().horizontalAdvance(frame->title());
+        const int middle = frame->fontMetrics().height() / 2,
+                  width = frame->fontMetrics().horizontalAdvance(frame->title());
         const QImage caption = look.copy(8, 0, width, 2 * middle);
         QImage blank = caption;
         blank.fill(look.pixel(2, 1));

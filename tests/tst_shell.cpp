@@ -236,13 +236,17 @@ private slots:
         };
         const QRect box = text->characterRect(7);
         const int at = text->offsetAtPoint(box.topLeft() + QPoint(1, box.height() / 2)); // where the page draws it
-        const QStringList reads = {after([&] { text->setCursorPosition(3); }), after([&] { text->addSelection(0, 5); }),
-                                   after([&] { text->removeSelection(0); }), after([&] { text->scrollToSubstring(-4, 0); }),
-                                   after([&] { text->setSelection(0, count - 2, count); }),
-                                   QString("%1 %2-%3").arg(at).arg(text->attributes(9, &from, &to).size() + from).arg(to)};
-        QCOMPARE(reads, QStringList({"3 0-0 0 ", "5 0-5 1 " + text->text(0, 5), "5 0-0 0 ", "0 0-0 0 ",
-                                     QString("%1 %2-%1 1 ").arg(count).arg(count - 2) + text->text(count - 2, count),
-                                     QString("7 0-%1").arg(count)}));
+        const QStringList reads = {
+            after([&] { text->setCursorPosition(3); }),
+            after([&] { text->addSelection(0, 5); }),
+            after([&] { text->removeSelection(0); }),
+            after([&] { text->scrollToSubstring(-4, 0); }),
+            after([&] { text->setSelection(0, count - 2, count); }),
+            QString("%1 %2-%3").arg(at).arg(text->attributes(9, &from, &to).size() + from).arg(to)};
+        QCOMPARE(reads,
+                 QStringList({"3 0-0 0 ", "5 0-5 1 " + text->text(0, 5), "5 0-0 0 ", "0 0-0 0 ",
+                              QString("%1 %2-%1 1 ").arg(count).arg(count - 2) + text->text(count - 2, count),
+                              QString("7 0-%1").arg(count)}));
         QVERIFY(count == ui.page->toPlainText().size() && text->characterRect(-1) == text->characterRect(0)
                 && text->characterRect(0) != text->characterRect(1)
                 && text->characterRect(count + 9) == text->characterRect(count));
