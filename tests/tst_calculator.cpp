@@ -23,22 +23,16 @@ const char *const kOperations = R"(
     1/4 - 3/4 = -1/2            | Ctrl+S
     1/2 - 2/1 = -3/2            | Space
     1/-2 × 1/1 = -1/2           | Ctrl+M
-    -7/3 + 0/1 = -7/3
     999/1 × 999/1 = 998001
     1/2 ÷ -1/4 = -2             | Ctrl+D
     2/3 ÷ 4/9 = 1 1/2           | menu
     1e3/999 + 0/1 = 1 1/999
     ~7/2 + 0/1 = 3 1/2
-    1/9999 + 1/9998 = 19997/99970002
     -99/9998 - 999/9999 = -1219767/11107778
     999/2 × 999/1 = 499000 1/2
-    -99/1 × 999/1 = -98901
     1/2 ÷ 0/5 → FILL ALL BOXES
-    0/2 ÷ 0/5 → FILL ALL BOXES
-    1/2 - 1/0 → FILL ALL BOXES
     1/0 × 1/2 → FILL ALL BOXES  | menu
     1/0.5 ÷ 3/4 → FILL ALL BOXES
-    1.5/2 + 1/2 → FILL ALL BOXES
     9e9/1 + 0/1 → FILL ALL BOXES
     a/2 + 1/2 → FILL ALL BOXES
     1/~~ + 1/2 → FILL ALL BOXES

@@ -41,7 +41,6 @@ const char *const kScenarios = R"(
     1e9 1/1e30 * F→D                | * */* _            | _ | COME ON NOW... Keep those numbers small please.
     0 3/2e-320 * F→D                | * */* _            | _ | COME ON NOW... Keep those numbers small please.
     _ _/4 * F→D                     | _ _/4 _            | _
-    * */* 0.5 D→F                   | 0 1/2 0.5          | 1/2
     * */* 0.35 D→F                  | 0 7/20 *           | 11/32
     * */* 2.75 Ctrl+F               | 2 3/4 2.75         | > 63/64 |   | 2 3/4, nearest sixty-fourth more than 63/64 | 2 3/4
     7 */* 1 D→F                     | 0 1/1 *            | > 63/64
@@ -50,10 +49,8 @@ const char *const kScenarios = R"(
     * */* 100.01 D→F                | 100 1/100 *        | *       |   |   | 100 1/100
     * */* 0.12345678 D→F            | 0 154321/1250000 * | *
     * */* 5e-8 D→F                  | 0 _/1 *            | < 1/64
-    * */* 0.5 D→F; * */* -0.5 D→F   | 0 -1/2 *           | _
     * */* -1.5 D→F                  | 0 -3/2 *           | _
-    * */* 1.5 D→F; * */* 0.5 D→F    | 0 1/2 *            | 1/2
-    * */* -214.7 D→F                | 0 -2147/10 *       | _
+    * */* 1.5 D→F; * */* 0.5 D→F    | 0 1/2 0.5          | 1/2
     * */* 214.7 D→F                 | 214 7/10 *         | > 63/64
     * */* abc D→F                   | 0 0/0 _            | _ | Numbers ONLY!         | _
     * */* . Ctrl+F                  | 0 0/0 _            | _ | Numbers ONLY!
