@@ -56,6 +56,7 @@ const char *const kScenarios = R"(
     * */* . Ctrl+F                  | 0 0/0 _            | _ | Numbers ONLY!
     * */* 0.5 D→F; * */* 300 D→F    | 0 1/2 300          | 1/2 | COME ON NOW... Keep those numbers small please.
     * */* 214.75 D→F                | 0 0/0 214.75       | _ | COME ON NOW... Keep those numbers small please.
+    * */* 1e400 D→F                 | 0 0/0 1e400        | _ | COME ON NOW... Keep those numbers small please.
     * */* _ D→F                     | 0 0/0 _            | _
     5 007/0 * Reduce                | 5 7/0 *            | *
     * 1e3/0 * Reduce                | 0 1000/0 *         | *

@@ -84,8 +84,8 @@ QStringList faults(QWidget *window, bool keys = true)
                     && (!face->state().invisible || w->parentWidget()->childAt(w->geometry().center()) == w))
                 || (label && (!label->text().isEmpty() || !label->pixmap().isNull()) && painted == blank)))
             found << "unnamed, read or unpainted: " + QString(w->metaObject()->className()) + u' ' + w->objectName();
-        // Controls stand apart; lines, pictures and a frame without a caption (a rule) lie under them, the
-        // answer's frame goes round its answer.
+        // Controls stand apart inside their window; lines, pictures and a frame without a caption (a rule) lie under
+        // them, the answer's frame goes round its answer.
         const auto apart = [](QWidget *x) {
             auto *picture = qobject_cast<QLabel *>(x);
             auto *frame = qobject_cast<QGroupBox *>(x);
@@ -96,6 +96,8 @@ QStringList faults(QWidget *window, bool keys = true)
             if (w < v && apart(w) && apart(v) && w->parentWidget() == v->parentWidget()
                 && w->geometry().intersects(v->geometry()))
                 found << "overlap: " + w->objectName() + u' ' + v->objectName();
+        if (apart(w) && !w->parentWidget()->rect().contains(w->geometry()))
+            found << "outside its window: " + w->objectName();
     }
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
         const QString caption = QString(button->text()).remove(u'&');
