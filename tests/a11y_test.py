@@ -53,8 +53,7 @@ def start(*command, **options):  # in a session of its own, writing to output.tx
     processes.append(subprocess.Popen(command, start_new_session=True, **dict(stdout=output, stderr=output) | options))
     return processes[-1]
 
-def spoken():
-    return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", open(log).read())
+spoken = lambda: re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", open(log).read())
 
 def wait_for(what, test, seconds=20):
     end = time.monotonic() + seconds

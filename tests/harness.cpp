@@ -1,8 +1,6 @@
 #include "harness.h"
-
 #include <QtTest>
 #include <QtWidgets>
-
 #include <algorithm>
 #include <cmath>
 
@@ -16,8 +14,7 @@ QStringList messagesDuring(const std::function<void()> &action, const std::funct
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        // Wide enough for a title bar to show the caption whole, in a bold title font beside an
-        // icon and three boxes of some 24 pixels; centred over the window it came from.
+        // Wide enough for the caption in a title bar (bold, an icon, three 24-pixel boxes); centred over its window.
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         QFont title = box->font();
         title.setBold(true);

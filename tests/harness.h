@@ -1,12 +1,9 @@
 #pragma once
 
 // What the windows' tests share: case tables, and driving the real windows as a person does.
-
 #include "tables.h"
-
 #include <QObject>
 #include <QStringList>
-
 #include <functional>
 
 class QColor;
@@ -15,9 +12,8 @@ class QWidget;
 
 namespace zarnith::test {
 
-// Runs `action`; returns the text of each message box it opened, read and closed with OK (after
-// `whileShown`). A box not the program's own (modal, captioned "Zarnith" wide enough to show it, the
-// program's icon, an OK button only, no icon in it, centred over its window) reads "odd: text".
+// Runs `action`; the text of each message box it opened, closed with OK (after `whileShown`). A box not the program's
+// own (modal, "Zarnith" wide enough to show, its icon, OK alone, no icon inside, centred over its window): "odd: text".
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown = {});
 template <class T>
 T *named(const QObject *window, const QString &name)
@@ -29,8 +25,7 @@ void click(QWidget *widget); // the pointer moves onto the widget, then clicks i
 void typeInto(QWidget *box, QString text);
 // Opens a menu of the menu bar with the mouse and clicks an entry.
 bool chooseMenuEntry(QMainWindow *window, const QString &menuName, const QString &entryName);
-// Right-clicks the widget, chooses the only entry of its menu and gives its caption (", disabled"
-// where it is; empty when no such menu opened).
+// Right-clicks the widget, chooses its menu's only entry: its caption (", disabled" if so; empty: no such menu).
 QString chooseOnlyContextEntry(QWidget *widget);
 bool showActive(QWidget *window);                  // false when it never became active
 QString spoken(const QWidget *window);             // what the window last told a screen reader

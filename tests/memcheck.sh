@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The given test's session of the windows (its time limits left out) under valgrind's memcheck: fails on memory lost
-# for good, or misused, wherever the report's stack passes through the project's own sources (chmlib's included).
+# The given test under valgrind (no time limits): fails on memory lost or misused in the project's sources, chmlib's too.
 set -euo pipefail
 log="$1.memcheck.log" # beside the test, kept for a look after a failure
 QT_QPA_PLATFORM=offscreen ZARNITH_UNDER_VALGRIND=1 valgrind --leak-check=full --show-leak-kinds=definite \

@@ -1,4 +1,5 @@
-#include "openedfiles.h"
+// Notes the paths the test process opens through open, openat and fopen (and their 64-bit and checked forms).
+#include <QStringList>
 #include <cstdarg>
 #include <cstdio>
 #include <dlfcn.h>
@@ -17,17 +18,19 @@ static void *noted(const char *path, const char *name) // the C library's functi
     return dlsym(RTLD_NEXT, name);
 }
 
-void zarnith::test::startRecordingOpenedFiles()
+namespace zarnith::test { // declared where the test uses them
+void startRecordingOpenedFiles()
 {
     const std::lock_guard lock(guard);
     paths.emplace();
 }
 
-QStringList zarnith::test::stopRecordingOpenedFiles()
+QStringList stopRecordingOpenedFiles()
 {
     const std::lock_guard lock(guard);
     return std::exchange(paths, {}).value_or(QStringList());
 }
+} // namespace zarnith::test
 
 // A mode follows the flags only when the call may create a file; openat takes its folder first.
 #define OPEN_LIKE(name, ...)                                                                                           \

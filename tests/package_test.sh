@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian package (as root), checks it as a desktop and a user
-# would, starts it headless, and removes it, leaving nothing behind.
+# Installs the Debian package (as root), checks it as a desktop and a user would, starts it headless, removes it.
 set -euo pipefail
 deb=$(realpath "$1")
 fail() { echo "package test: $*" >&2; exit 1; }

@@ -1,34 +1,28 @@
 #pragma once
 
 // Case tables one case a line, and what a rule of the engine gives.
-
 #include "result.h"
-
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 
 namespace zarnith::test {
 
-// In a _data function: a row "line" per line of `table` (not "#" or blank ones), once per prefix.
+// In a _data function: a row "line" per line of `table` that is not blank, once per prefix.
 inline void addCases(const char *table, const QStringList &prefixes = {QString()})
 {
     QTest::addColumn<QString>("line");
-    for (const QString &prefix : prefixes) {
-        for (const QString &raw : QString::fromUtf8(table).split(u'\n')) {
-            const QString line = raw.trimmed();
-            if (!line.isEmpty() && !line.startsWith(u'#'))
-                QTest::newRow(qPrintable(prefix + line)) << prefix + line;
-        }
-    }
+    for (const QString &prefix : prefixes)
+        for (const QString &line : QString::fromUtf8(table).split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                QTest::newRow(qPrintable(prefix + line.trimmed())) << prefix + line.trimmed();
 }
 
 // A case split at "|" into at least `count` trimmed columns.
 inline QStringList columns(const QString &line, int count)
 {
-    QStringList parts = line.split(u'|');
-    for (QString &part : parts)
-        part = part.trimmed();
+    QStringList parts = line.split(u'|').replaceInStrings(QRegularExpression("^\\s+|\\s+$"), "");
     parts.resize(qMax(parts.size(), qsizetype(count)));
     return parts;
 }

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The translations in $1/translations match the program's texts (lupdate, run on a copy, finds nothing new or
-# gone) and none is left unfinished.
+# $1/translations match the program's texts (lupdate on a copy finds nothing new or gone), none left unfinished.
 set -euo pipefail
 cd "$1"
 copy=$(mktemp -d)

@@ -6,7 +6,6 @@
 #include "linewidget.h"
 #include "placement.h"
 #include "titlebar.h"
-
 #include <QtTest>
 #include <QtWidgets>
 
@@ -200,8 +199,7 @@ private slots:
         for (const bool inactive : {false, true}) {
             QVERIFY(showActive(inactive ? &other : m_window.get()));
             const QImage image = at("titleBar")->grab().toImage();
-            QCOMPARE(at("titleBar")->childAt(image.width() / image.devicePixelRatio() - 8, 9),
-                     at("cmdClose")); // at its end
+            QCOMPARE(at("titleBar")->childAt(image.width() / image.devicePixelRatio() - 8, 9), at("cmdClose"));
             const QColor paper = colours.color(inactive ? QPalette::Button : QPalette::Highlight);
             QCOMPARE(image.pixelColor(1, 1), paper);
             QCOMPARE(image.pixelColor(1, image.height() - 1), colours.color(QPalette::Mid));

@@ -6,7 +6,6 @@
 #include "placement.h"
 #include "sixtyfourths.h"
 #include "tables.h"
-
 #include <QTest>
 
 using namespace zarnith;
@@ -46,6 +45,9 @@ const char *const kRules = R"(
 const auto number = [](double value) { return QString::number(value, 'g', 17); };
 const auto fraction = [](const Fraction &f) { return number(f.numerator) + u'/' + number(f.denominator); };
 const auto mixed = [](const MixedNumber &m) { return number(m.whole) + u' ' + fraction({m.numerator, m.denominator}); };
+const auto split = [](const WholeSplit &s) {
+    return number(s.whole) + u' ' + number(s.quotient) + u' ' + number(s.remainder);
+};
 } // namespace
 
 class TestEngine : public QObject {
@@ -79,13 +81,12 @@ private slots:
         if (rule.startsWith("read")) // the test and the conversion agree
             QCOMPARE(isNumericText(argument, locale), expected != "mismatch");
         const auto integer = [](std::int32_t i) { return QString::number(i); };
-        // n1/d1 op n2/d2, through the engine as the calculator runs it
-        const QMap<QString, Result<MixedNumber> (Module1::*)(const Fraction &, const Fraction &)> routines = {
-            {"+", &Module1::AddFractions},
-            {"-", &Module1::SubtractFractions},
-            {"×", &Module1::MultiplyFractions},
-            {"÷", &Module1::DivideFractions}};
-        Module1 engine;
+        Module1 engine; // n1/d1 op n2/d2, through the engine as the calculator runs it
+        const auto operation = [&] {
+            const auto routines = std::array{&Module1::AddFractions, &Module1::SubtractFractions,
+                                             &Module1::MultiplyFractions, &Module1::DivideFractions};
+            return (engine.*routines[QString("+-×÷").indexOf(w[2])])(f, {w[3].toDouble(), w[4].toDouble()});
+        };
         const QMap<QString, std::function<QString()>> rules = {
             {"read", [&] { return outcome(textToDouble(argument, locale), number); }},
             {"whole", [&] { return outcome(textToWholeNumber(argument, locale), number); }},
@@ -99,16 +100,8 @@ private slots:
             {"left", [&] { return number(centredLeft(x, y)); }},
             {"top", [&] { return number(calculatorTop(x, y)); }},
             {"lowest", [&] { return outcome(lowestTerms(f), fraction); }},
-            {"split",
-             [&] {
-                 return outcome(splitWhole(f), [](const WholeSplit &s) {
-                     return number(s.whole) + u' ' + number(s.quotient) + u' ' + number(s.remainder);
-                 });
-             }},
-            {"fractions",
-             [&] {
-                 return outcome((engine.*routines[w[2]])(f, {w[3].toDouble(), w[4].toDouble()}), mixed);
-             }},
+            {"split", [&] { return outcome(splitWhole(f), split); }},
+            {"fractions", [&] { return outcome(operation(), mixed); }},
             {"64ths", [&] { return nearestSixtyFourth(x); }}};
         const QString got = rules[rule.section(u' ', 0, 0)]();
         bool numbers[2]; // a number compared as one

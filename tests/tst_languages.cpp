@@ -1,5 +1,4 @@
-// Zarnith in each of its languages, window by window (also at a scale factor of 2): every text translated,
-// the access keys unique, every text whole, commands run; what holds in every window.
+// Each language, window by window (also at scale 2): texts translated, access keys unique, texts whole, commands run.
 
 #include "form1.h"
 #include "formkit.h"
@@ -11,7 +10,6 @@
 #include "linewidget.h"
 #include "module1.h"
 #include "titlebar.h"
-
 #include <QtTest>
 #include <QtWidgets>
 
@@ -34,12 +32,10 @@ const char *const kLanguages = R"(
 std::vector<std::unique_ptr<QWidget>> windows(Module1 &engine)
 {
     std::vector<std::unique_ptr<QWidget>> made;
-    made.push_back(std::make_unique<Form1>(engine));
-    made.push_back(std::make_unique<FrmFract>(engine));
-    made.push_back(std::make_unique<FrmAbout>());
-    made.push_back(std::make_unique<HelpWindow>());
+    for (QWidget *window :
+         QWidgetList{new Form1(engine), new FrmFract(engine), new FrmAbout, new HelpWindow, new QWidget})
+        made.emplace_back(window);
     TitleBar::setWanted(true);
-    made.push_back(std::make_unique<QWidget>());
     TitleBar::addTo(made.back().get());
     TitleBar::setWanted(false);
     for (const auto &window : made)
@@ -62,8 +58,8 @@ QStringList texts(QWidget *window)
 
 const auto accessKey = [](const QString &caption) { return caption.section(u'&', 1).left(1).toLower(); };
 
-// What shows a caption cut (a wrapping one keeps half the style's button margin, as drawn), or (`keys`) access
-// keys that clash (in English File and Functions share F, as designed): one line each.
+// A line per text cut (a wrapping caption keeps half the button margin), per access-key clash (`keys`: not English's
+// F).
 QStringList faults(QWidget *window, bool keys = true)
 {
     QStringList found;
@@ -114,14 +110,10 @@ QStringList faults(QWidget *window, bool keys = true)
         for (const QString &word : caption.split(u' '))
             fits = fits && button->fontMetrics().horizontalAdvance(word) <= room.width();
         // The caption or the picture is painted.
-        const QImage look = button->grab().toImage();
-        const QString text = button->text();
-        const QIcon icon = button->icon();
-        button->setText(QString());
-        button->setIcon(QIcon());
+        const auto [look, text, icon] = std::tuple(button->grab().toImage(), button->text(), button->icon());
+        button->setText(QString()), button->setIcon(QIcon());
         const bool painted = button->grab().toImage() != look;
-        button->setText(text);
-        button->setIcon(icon);
+        button->setText(text), button->setIcon(icon);
         if (!fits || !painted)
             found << "cut: " + button->objectName() + " " + caption;
     }

@@ -5,7 +5,6 @@
 #include "frmfract.h"
 #include "harness.h"
 #include "helpwindow.h"
-#include "openedfiles.h"
 #include "platform.h"
 #include <QtTest>
 #include <QtWidgets>
@@ -13,6 +12,11 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+namespace zarnith::test { // the paths this process opens (open, openat, fopen) from the start, in order
+void startRecordingOpenedFiles();
+QStringList stopRecordingOpenedFiles();
+} // namespace zarnith::test
 
 using namespace zarnith;
 using namespace zarnith::test;
@@ -225,8 +229,8 @@ private slots:
         for (int at = 0; at < text->characterCount() && lines < 10000; at = to, ++lines)
             read += text->textAtOffset(at, QAccessible::LineBoundary, &from, &to);
         QVERIFY(read == ui.page->toPlainText() && lines > ui.page->document()->blockCount());
-        // The caret, the selection, one run of attributes and where the page draws a character, as a reader sees
-        // them: at the page's bounds and one past them.
+        // The caret, the selection, a run of attributes, a character's place, as a reader sees them: at the bounds and
+        // past.
         const int count = text->characterCount();
         const auto after = [&](auto &&step) {
             step();

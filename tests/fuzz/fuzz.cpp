@@ -1,6 +1,5 @@
-// libFuzzer: an input is a command byte and four texts for the Decimals window's boxes. For each text the numeric-text
-// test, the parser and the conversion agree, and what they accept writes back to its value; the command runs through
-// the real window, which shows a nearest sixty-fourth from its table and numbers where numbers are due.
+// libFuzzer: a command byte and four texts for the Decimals window's boxes. Per text the numeric test, parser and
+// conversion agree and what they accept writes back; the command shows a tabled sixty-fourth and numbers where due.
 #include "boxedit.h"
 #include "formkit.h"
 #include "frmfract.h"
@@ -8,7 +7,6 @@
 #include "numbers.h"
 #include "sixtyfourths.h"
 #include "tables.h"
-
 #include <QtWidgets>
 #include <cfloat>
 #include <cmath>

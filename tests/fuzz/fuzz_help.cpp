@@ -1,6 +1,5 @@
-// The coverage-guided fuzz target (libFuzzer) over the help-file reader: an input is a help file, opened as the viewer
-// opens it (from a file of its own), its contents and every page they name read. It checks that nothing crashes, hangs
-// or leaks past the sanitizers, and that what is read stays within the bounds: entries, their depth, a page's size.
+// libFuzzer over the help-file reader: a help file opened as the viewer opens it, its contents and pages read. Nothing
+// crashes, hangs or leaks past the sanitizers; what is read keeps within the bounds on entries, depth and page size.
 #include "helpfile.h"
 #include <sys/mman.h>
 #include <unistd.h>
