@@ -141,7 +141,7 @@ private slots:
         QVERIFY(!outside && kept.dblDecimal == 2.75);
         const auto [carried, reduced] = reduce(WorkingValues(), 8, 4, 1.0);
         QVERIFY(reduced && *reduced->whole == 3 && reduced->numerator == 0 && reduced->denominator == 0);
-        QCOMPARE(carried.varWholeNum.toText(), "3");
+        QCOMPARE(carried.varWholeNum.toText() + u' ' + QString::number(carried.sngDenominator), "3 0");
     }
 };
 
