@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# tst_shell ($1) under weston: X11 chosen beside an X server (-noreset: the probe may be its only client), else Wayland.
+# tst_shell ($1) under weston: X11 chosen beside an X server (-noreset: the probe may be its only client), else Wayland; the platform asked for kept.
 set -euo pipefail
 test=$(realpath "$1") socket=wayland-zarnith-$$ pids=()
 export XDG_RUNTIME_DIR=$(mktemp -d)
@@ -13,3 +13,4 @@ run() { # the platform expected, then the session's variables
 }
 run xcb DISPLAY=":$(head -n1 "$XDG_RUNTIME_DIR/display")"
 run wayland
+WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=offscreen timeout 60 "$test" platformChosen # as asked, beside Wayland

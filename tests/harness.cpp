@@ -5,7 +5,6 @@
 #include <cmath>
 
 namespace zarnith::test {
-
 QStringList messagesDuring(const std::function<void()> &action, const std::function<void()> &whileShown)
 {
     QStringList shown;
@@ -109,5 +108,4 @@ double contrast(const QColor &a, const QColor &b)
     };
     return std::max(l(a), l(b)) / std::min(l(a), l(b));
 }
-
 } // namespace zarnith::test

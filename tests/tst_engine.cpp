@@ -41,7 +41,6 @@ const char *const kRules = R"(
     64ths: 0.00781245 = < 1/64; 0.0078125 = 1/64; 0.02343755 = 1/32; 0.5078125 = 1/2; 0.5078126 = 33/64
     64ths: 0.9921875 = 63/64; 0.99219 = > 63/64; -1e-300 = _
 )";
-
 const auto number = [](double value) { return QString::number(value, 'g', 17); };
 const auto fraction = [](const Fraction &f) { return number(f.numerator) + u'/' + number(f.denominator); };
 const auto mixed = [](const MixedNumber &m) { return number(m.whole) + u' ' + fraction({m.numerator, m.denominator}); };

@@ -17,7 +17,6 @@ using namespace zarnith;
 using namespace zarnith::test;
 
 namespace {
-
 // language | the texts that are the same word in it
 const char *const kLanguages = R"(
     de | Version 8.0; OK; Navigation; plus; minus
@@ -57,7 +56,6 @@ QStringList texts(QWidget *window)
 }
 
 const auto accessKey = [](const QString &caption) { return caption.section(u'&', 1).left(1).toLower(); };
-
 // A line per text cut (a wrapping caption keeps half the button margin), per access-key clash (`keys`: not English's
 // F).
 QStringList faults(QWidget *window, bool keys = true)
@@ -156,7 +154,6 @@ QStringList faults(QWidget *window, bool keys = true)
         found << "keys twice in the menu bar and buttons";
     return found;
 }
-
 } // namespace
 
 class TestLanguages : public QObject {

@@ -254,6 +254,9 @@ private slots:
         QVERIFY(count == ui.page->toPlainText().size() && text->characterRect(-1) == text->characterRect(0)
                 && text->characterRect(0) != text->characterRect(1)
                 && text->characterRect(count + 9) == text->characterRect(count));
+        QVERIFY(QDir::setCurrent(m_crafted.filePath("bounds at their limits")) && showActive(&calculator()));
+        QTest::keyClick(&calculator(), Qt::Key_F1); // another file's first page, of the same name, read afresh
+        QTRY_COMPARE(ui.page->documentTitle(), "Limits");
         m_app->endProgram();
         QVERIFY(!shown->isVisible()); // the viewer goes with the program
     }
@@ -360,7 +363,9 @@ private slots:
     {
         QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("ZARNITH_EXPECTED_PLATFORM", "offscreen"));
         QCOMPARE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), !qEnvironmentVariableIsSet("ZARNITH_EXPECTED_PLATFORM"));
-        if (QGuiApplication::platformName() != u"wayland")
+        const bool wayland = QGuiApplication::platformName() == u"wayland";
+        QCOMPARE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"), wayland); // else Qt's title bars
+        if (!wayland)
             return;
         m_app->about().showModeless();
         for (QWidget *w : QWidgetList{&calculator(), openDecimals(), about()}) {
