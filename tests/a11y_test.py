@@ -54,11 +54,11 @@ def start(*command, **options):  # in a session of its own, writing to output.tx
     return processes[-1]
 
 spoken = lambda: re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", open(log).read())
-
-def wait_for(what, test, seconds=20):
-    end = time.monotonic() + seconds
-    while not (result := test()) and time.monotonic() < end:
-        time.sleep(0.2)
+def wait_for(what, test, seconds=20):  # asked again where an application leaves the registry while it is read
+    end, result = time.monotonic() + seconds, None
+    while not result and time.monotonic() < end:
+        with contextlib.suppress(RuntimeError):  # GLib.GError: "The application no longer exists"
+            result = test() or time.sleep(0.2)
     return result or sys.exit(f"FAIL: {what}\nOrca said last: {spoken()[-8:]}\nlogs in {tmp}")
 
 def showing(parent):  # everything showing below parent
