@@ -8,10 +8,8 @@ BLOCK = 0x1000  # directory page length
 
 def cword(value, high=0):  # a directory number: 7 bits a byte, most significant first
     return (cword(value >> 7, 0x80) if value >> 7 else b"") + bytes([high | value & 0x7F])
-
 def entry(name, space, start, length):
     return cword(len(name := name.encode())) + name + cword(space) + cword(start) + cword(length)
-
 def pmgl(body, free=None):  # a listing page of these entries, its free space counted unless given
     page = b"PMGL" + struct.pack("<IIii", BLOCK - 0x14 - len(body) if free is None else free, 0, -1, -1) + body
     return page.ljust(BLOCK, b"\0")[:BLOCK]

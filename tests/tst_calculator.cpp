@@ -104,6 +104,7 @@ private slots:
         if (fails)
             return;
         QCOMPARE(bar()->x2(), pixelsToTwips(label("txtD3")->geometry().right() + 1));
+        QCOMPARE(whole()->palette().color(QPalette::Base), m_window->palette().color(QPalette::Window)); // it blends in
         for (QLabel *field : {label("txtN3"), label("txtD3")})
             QVERIFY(field->geometry().right() < m_window->centralWidget()->width());
         whole()->selectAll();

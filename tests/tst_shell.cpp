@@ -141,6 +141,7 @@ private slots:
               bright(ui.lblTitle), bright(ui.lblVersion), bright(ui.Label3), bright(ui.lblDisclaimer)})
             looks += holds ? u'+' : u'-';
         QCOMPARE(looks, "Zarnith version 8.0 ++++++++"); // modeless, centred, pictures drawn, lines bright
+        QCOMPARE(box->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
         box->move(box->pos() + QPoint(7, 7));
         const QPoint placed = box->pos();
         for (QMainWindow *window : std::initializer_list<QMainWindow *>{&calculator(), decimals}) {
@@ -216,7 +217,7 @@ private slots:
         for (QTreeWidgetItemIterator it(ui.contents); *it; ++it) // only entries with pages under them expanded
             contents << (*it)->data(0, Qt::UserRole).toUrl().fileName()
                     + ((*it)->isExpanded() == ((*it)->childCount() > 0) ? "" : " wrongly expanded");
-        QVERIFY(!ui.actBack->isEnabled());
+        QVERIFY(!ui.actBack->isEnabled() && shown->findChild<QAction *>("actForward") == ui.actForward);
         QCOMPARE(QString::number(ui.contents->topLevelItemCount()) + u' ' + contents.join(u','),
                  "1 " ZARNITH_HELP_PAGES);
         shown->resize(24 * ui.page->fontMetrics().height(), shown->height()); // its paragraphs wrap
